@@ -1,0 +1,50 @@
+#include "AutorunApp.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "DiscRoot.h"
+#include "MessageBox.h"
+#include "StepWalker.h"
+#include "resource.h"
+
+namespace {
+
+std::string g_discRoot;
+
+bool PathExists(const std::string& path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
+}
+
+}  // namespace
+
+const std::string& GetDiscRoot() { return g_discRoot; }
+
+bool CAutorunApp::InitInstance() {
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    g_discRoot = DiscRootFromProgramPath(FirstCommandLineElement(GetCommandLineA()));
+
+    // The browser control of the HTML menu lives in a single-threaded
+    // apartment on this thread.
+    OleInitialize(nullptr);
+    SetRegistryKey("Local AppWizard-Generated Applications");
+
+    const std::string settingsPath = DiscPath(g_discRoot, "\\AutoRun\\Settings.ini");
+    const std::string infPath = DiscPath(g_discRoot, "\\Autorun.inf");
+    if (PathExists(settingsPath) && PathExists(infPath)) {
+        settings_.SetFileName(settingsPath);
+        settings_.Load();
+        RunRootList(settings_);
+    } else {
+        wingui::ShowStringMessage(nullptr, {IDS_DISC_INCOMPLETE, IDS_CANNOT_CONTINUE}, MB_OK | MB_ICONSTOP);
+    }
+    OleUninitialize();
+    return false;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Resource identifiers of the player.
+
+#define IDI_AUTORUN 128
+
+// Messages, numbered as the system's message list numbers them.
+#define IDS_ABOUT_AUTORUN 101
+#define IDS_ACCESS_DENIED 103
+#define IDS_BASE_FILE_MISSING 106
+#define IDS_NOT_INSTALLED 107
+#define IDS_DISC_INCOMPLETE 110
+#define IDS_CANNOT_CONTINUE 111
+#define IDS_AUTORUN 113
+
+#define IDS_APP_TITLE 57344

@@ -1,0 +1,36 @@
+# Sourced by the scripts that run Windows programs: one Wine prefix for the
+# project, a private X display when none is given, and a persistent
+# wineserver so each program start does not pay Wine's start-up.
+MENUWRIGHT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEARCH=win64
+export WINEPREFIX="${MENUWRIGHT_WINEPREFIX:-$MENUWRIGHT_ROOT/build/wineprefix}"
+WINE64=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver64
+
+menuwright_display() {
+  if [ -n "${MENUWRIGHT_DISPLAY:-}" ]; then export DISPLAY="$MENUWRIGHT_DISPLAY"; return; fi
+  # Tests use their own Xvfb so they never draw on the user's screen.
+  local num="${MENUWRIGHT_XVFB_DISPLAY:-97}"
+  export DISPLAY=":$num"
+  if [ ! -e "/tmp/.X11-unix/X$num" ]; then
+    (Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &)
+    for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$num" ] && break; sleep 0.1; done
+  fi
+}
+
+menuwright_wine_ready() {
+  menuwright_display
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  exec 9>"$WINEPREFIX.lock"
+  flock 9
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    # No Mono or Gecko downloads: this machine has no network, and their
+    # install prompts would block every test.
+    WINEDLLOVERRIDES="mscoree=;mshtml=" "$WINE64" wineboot -i >/dev/null 2>&1 || true
+
+  fi
+  "$WINESERVER" -p >/dev/null 2>&1 || true
+  flock -u 9
+  exec 9>&-
+}

@@ -1,0 +1,69 @@
+#include "LegacyLayout.h"
+
+#include <algorithm>
+
+#include "SettingsFileAccess.h"
+#include "SettingsList.h"
+#include "records/SettingsButton.h"
+#include "records/SettingsInstall.h"
+#include "records/SettingsLaunch.h"
+#include "records/SettingsLicense.h"
+#include "records/SettingsSplash.h"
+
+namespace {
+
+constexpr int kMaxLegacyEntries = CSettingsList::kMaxRecords;
+
+int LegacyCount(const std::string& file, const std::string& section) {
+    std::int32_t count = 0;
+    ReadInt(file, section, "Count", count);
+    return std::clamp(count, std::int32_t(0), std::int32_t(kMaxLegacyEntries));
+}
+
+template <class Record>
+void LoadLegacyList(const std::string& file, const std::string& section, CSettingsList& list) {
+    int count = LegacyCount(file, section);
+    if (count == 0) {
+        list.Add(std::make_unique<Record>(), false);
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        auto record = std::make_unique<Record>();
+        record->SetFileName(file);
+        record->LoadLegacy(section, i);
+        list.Add(std::move(record), false);
+    }
+}
+
+}  // namespace
+
+void LoadLegacyInstallList(const std::string& file, const std::string& section, CSettingsList& list) {
+    LoadLegacyList<CSettingsInstall>(file, section, list);
+}
+
+void LoadLegacyActionList(const std::string& file, const std::string& section, CSettingsList& list) {
+    LoadLegacyList<CSettingsLaunch>(file, section, list);
+}
+
+void LoadLegacyButtonList(const std::string& file, CSettingsList& buttons) {
+    const std::string section = "Button";
+    int count = LegacyCount(file, section);
+    for (int i = 0; i < count; ++i) {
+        const std::string n = std::to_string(i);
+        auto button = std::make_unique<CSettingsButton>();
+        std::string name;
+        if (ReadString(file, section, "Name" + n, name)) button->SetName(name);
+        std::int32_t number = 0, type = 0;
+        ReadInt(file, section, "ButtonNumber" + n, number);
+        ReadInt(file, section, "ButtonType" + n, type);
+        ReadBool(file, section, "WindowClose" + n, button->WindowClose);
+        CSettingsButton& added = *button;
+        buttons.Add(std::move(button), true);
+
+        CSettingsList& actions = added.Actions();
+        actions.AddNumbered(std::make_unique<CSettingsSplash>(), number);
+        actions.AddNumbered(std::make_unique<CSettingsLicense>(), number);
+        if (type == 1) LoadLegacyInstallList(file, "Install" + std::to_string(number), actions);
+        if (type == 2) LoadLegacyActionList(file, "Launch" + std::to_string(number), actions);
+    }
+}
