@@ -1,0 +1,86 @@
+#pragma once
+// Drives the built programs under Wine: fixture discs in a temporary
+// directory, starting a program, finding its windows and controls, pressing
+// buttons and saving screenshots.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Windows path of a program built in this tree (for example "Autorun.exe").
+std::string BuiltProgram(const std::string& fileName);
+// Directory of the running test program.
+std::string TestProgramDirectory();
+
+// A disc laid out in a fresh temporary directory, removed at the end.
+class FixtureDisc {
+public:
+    FixtureDisc();
+    ~FixtureDisc();
+    FixtureDisc(const FixtureDisc&) = delete;
+    FixtureDisc& operator=(const FixtureDisc&) = delete;
+
+    const std::string& Root() const { return root_; }
+    // Root followed by a relative name ("\\AutoRun\\Settings.ini" or "AutoRun\\Settings.ini").
+    std::string Path(const std::string& relative) const;
+
+    void WriteSettings(const std::string& iniText) const;  // AutoRun\Settings.ini
+    void WriteAutorunInf() const;
+    void CopyPlayer() const;  // Autorun.exe
+    void WriteFile(const std::string& relative, const std::string& bytes) const;
+    void CopyFileTo(const std::string& sourcePath, const std::string& relative) const;
+    // A complete disc: player, Autorun.inf and the given settings.
+    void MakeComplete(const std::string& iniText) const;
+
+private:
+    std::string root_;
+};
+
+class RunningProgram {
+public:
+    // Starts "<exePath>" followed by argumentsTail, in workDir (or the
+    // program's directory when empty).
+    static RunningProgram Start(const std::string& exePath, const std::string& argumentsTail = "",
+                                const std::string& workDir = "");
+    RunningProgram() = default;
+    RunningProgram(RunningProgram&& other) noexcept;
+    RunningProgram& operator=(RunningProgram&& other) noexcept;
+    ~RunningProgram();
+
+    bool Started() const { return process_ != nullptr; }
+    DWORD ProcessId() const { return processId_; }
+    HANDLE Process() const { return process_; }
+
+    // A visible top-level window of this process whose class and title match
+    // (either may be null); polls until the timeout, then returns null.
+    HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = 10000) const;
+    // Polls until no visible window of this process matches (null = any).
+    bool WaitForWindowGone(HWND window, DWORD timeoutMs = 10000) const;
+    bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
+    std::vector<HWND> VisibleWindows() const;
+    void Kill();
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+};
+
+std::vector<HWND> ChildWindows(HWND parent);
+// First descendant whose class and text match (either may be null).
+HWND FindChild(HWND parent, const char* className, const char* text);
+std::string WindowText(HWND window);
+std::string ClassOf(HWND window);
+// Posts BM_CLICK, so a modal loop the click opens does not block the test.
+void PressButton(HWND button);
+// The dialog button with that id, pressed.
+bool PressDialogButton(HWND dialog, int id);
+// The static text of a message box (its text control).
+std::string MessageBoxText(HWND box);
+
+// Saves what the window shows (the whole screen when null) as
+// out/screenshots/<name>.bmp in the source tree.
+bool SaveScreenshot(HWND window, const std::string& name);
+
+}  // namespace e2e
