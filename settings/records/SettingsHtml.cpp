@@ -2,17 +2,178 @@
 
 #include "../LegacyLayout.h"
 #include "../SettingsFileAccess.h"
+#include "../profile/ProfileText.h"
 
-CSettingsHtml::CSettingsHtml(const CSettingsHtml& other) : CSettingsOf(other), MenuType(other.MenuType) {
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <filesystem>
+#include <system_error>
+#endif
+
+namespace {
+
+constexpr std::string_view kLibraryPrefix = "\\AutoRun\\Menu";
+
+// Everything below the designer's directory, so the prefix needs its
+// backslash too: "\AutoRun\MenuX.bmp" is the author's own file.
+bool StartsWithLibraryFolder(std::string_view name) {
+    return name.size() > kLibraryPrefix.size() + 1 &&
+           profile::EqualsNoCase(name.substr(0, kLibraryPrefix.size()), kLibraryPrefix) &&
+           name[kLibraryPrefix.size()] == '\\';
+}
+
+std::string& LibraryDirectoryOverride() {
+    static std::string directory;
+    return directory;
+}
+
+#ifdef _WIN32
+
+std::string ProgramDirectory() {
+    char path[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    std::string program(path, length);
+    size_t slash = program.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : program.substr(0, slash);
+}
+
+bool IsExistingFile(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void CreateDirectoryChain(const std::string& base, const std::string& relativeDirectory) {
+    for (size_t slash = relativeDirectory.find('\\', 1); slash != std::string::npos;
+         slash = relativeDirectory.find('\\', slash + 1)) {
+        CreateDirectoryA((base + relativeDirectory.substr(0, slash)).c_str(), nullptr);
+    }
+    CreateDirectoryA((base + relativeDirectory).c_str(), nullptr);
+}
+
+bool CopyOver(const std::string& source, const std::string& target) {
+    return CopyFileA(source.c_str(), target.c_str(), FALSE) != FALSE;
+}
+
+#else
+
+// Natively the names keep their backslashes; the file system wants slashes.
+std::filesystem::path NativePath(std::string path) {
+    for (char& c : path) {
+        if (c == '\\') c = '/';
+    }
+    return std::filesystem::path(path);
+}
+
+std::string ProgramDirectory() {
+    std::error_code error;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : program.parent_path().string();
+}
+
+bool IsExistingFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(NativePath(path), error);
+}
+
+void CreateDirectoryChain(const std::string& base, const std::string& relativeDirectory) {
+    std::error_code error;
+    std::filesystem::create_directories(NativePath(base + relativeDirectory), error);
+}
+
+bool CopyOver(const std::string& source, const std::string& target) {
+    std::error_code error;
+    return std::filesystem::copy_file(NativePath(source), NativePath(target),
+                                      std::filesystem::copy_options::overwrite_existing, error);
+}
+
+#endif
+
+}  // namespace
+
+bool IsLibraryPictureName(std::string_view name) {
+    if (!StartsWithLibraryFolder(name)) return false;
+    // Nothing may lead out of the library folder or name another drive.
+    return name.find("..") == std::string_view::npos && name.find(':') == std::string_view::npos &&
+           name.find('/') == std::string_view::npos;
+}
+
+std::string ConvertLibraryImageName(const std::string& name) {
+    size_t dot = name.find_last_of('.');
+    if (dot == std::string::npos || !profile::EqualsNoCase(std::string_view(name).substr(dot + 1), "bmp")) return name;
+    return name.substr(0, dot) + ".jpg";
+}
+
+std::string LibraryPictureSource(const std::string& libraryDirectory, const std::string& name) {
+    if (!IsLibraryPictureName(name)) return {};
+    return libraryDirectory + name.substr(kLibraryPrefix.size());
+}
+
+bool CopyLibraryPicture(const std::string& libraryDirectory, const std::string& projectDirectory,
+                        const std::string& name) {
+    if (libraryDirectory.empty() || projectDirectory.empty()) return false;
+    const std::string source = LibraryPictureSource(libraryDirectory, name);
+    if (source.empty() || !IsExistingFile(source)) return false;
+    CreateDirectoryChain(projectDirectory, name.substr(0, name.find_last_of('\\')));
+    return CopyOver(source, projectDirectory + name);
+}
+
+std::string LibraryDirectory() {
+    const std::string& chosen = LibraryDirectoryOverride();
+    return chosen.empty() ? ProgramDirectory() : chosen;
+}
+
+void SetLibraryDirectory(const std::string& directory) { LibraryDirectoryOverride() = directory; }
+
+CSettingsHtml::CSettingsHtml(const CSettingsHtml& other) : CSettingsOf(other) {
+    CopyAppearance(other);
     buttons_.CopyFrom(other.buttons_);
     buttons_.SetFileName(other.buttons_.GetFileName());
 }
 
+void CSettingsHtml::CopyAppearance(const CSettingsHtml& other) {
+    if (&other == this) return;
+    MenuType = other.MenuType;
+    WindowName = other.WindowName;
+    Width = other.Width;
+    Height = other.Height;
+    HorizOffset = other.HorizOffset;
+    VertOffset = other.VertOffset;
+    LocationType = other.LocationType;
+    PresetLocation = other.PresetLocation;
+    Filename = other.Filename;
+    MenuLayoutType = other.MenuLayoutType;
+    MenuTitle = other.MenuTitle;
+    MenuSubTitle = other.MenuSubTitle;
+    Text = other.Text;
+    SubTitleFont = other.SubTitleFont;
+    LogoFilename = other.LogoFilename;
+    ShowWindowFrame = other.ShowWindowFrame;
+    BackgroundType = other.BackgroundType;
+    BgrndFilename = other.BgrndFilename;
+    Color1 = other.Color1;
+    Color2 = other.Color2;
+    BackgroundBitmap = other.BackgroundBitmap;
+    BgrndCustom = other.BgrndCustom;
+    UseImage = other.UseImage;
+    ImageFilename = other.ImageFilename;
+    ImageBitmapStyle = other.ImageBitmapStyle;
+    ImageCustom = other.ImageCustom;
+    ButtonCustom = other.ButtonCustom;
+    ButtonUFile = other.ButtonUFile;
+    ButtonDFile = other.ButtonDFile;
+    ButtonFFile = other.ButtonFFile;
+    ButtonRFile = other.ButtonRFile;
+    ButtonText = other.ButtonText;
+}
+
 bool CSettingsHtml::Load() {
     CSettings::Load();
-    Read("MenuType", MenuType);
+    LoadAppearance();
+    if (UseImage && !ImageCustom) ImageFilename = ConvertLibraryImageName(ImageFilename);
     if (GetSection() == "Html") {
-        LoadLegacyButtons();
+        LoadLegacyButtonList(GetFileName(), buttons_);
         MenuType = kHtmlMenu;
     } else {
         buttons_.Load();
@@ -20,11 +181,81 @@ bool CSettingsHtml::Load() {
     return true;
 }
 
+void CSettingsHtml::LoadAppearance() {
+    Read("MenuType", MenuType);
+    Read("WindowName", WindowName);
+    Read("Width", Width);
+    Read("Height", Height);
+    Read("HorizOffset", HorizOffset);
+    Read("VertOffset", VertOffset);
+    Read("LocationType", LocationType);
+    Read("PresetLocation", PresetLocation);
+    Read("Filename", Filename);
+    Read("MenuLayoutType", MenuLayoutType);
+    Read("MenuTitle", MenuTitle);
+    Read("MenuSubTitle", MenuSubTitle);
+    Text.Load(GetFileName(), GetSection(), "Text");
+    SubTitleFont.Load(GetFileName(), GetSection(), "SubTitleFont");
+    Read("LogoFilename", LogoFilename);
+    Read("ShowWindowFrame", ShowWindowFrame);
+    Read("BackgroundType", BackgroundType);
+    Read("BgrndFilename", BgrndFilename);
+    ReadColorKey("Color1", Color1);
+    ReadColorKey("Color2", Color2);
+    Read("BackgroundBitmap", BackgroundBitmap);
+    Read("BgrndCustom", BgrndCustom);
+    Read("UseImage", UseImage);
+    Read("ImageFilename", ImageFilename);
+    Read("ImageBitmapStyle", ImageBitmapStyle);
+    Read("ImageCustom", ImageCustom);
+    Read("ButtonCustom", ButtonCustom);
+    Read("ButtonUFile", ButtonUFile);
+    Read("ButtonDFile", ButtonDFile);
+    Read("ButtonFFile", ButtonFFile);
+    Read("ButtonRFile", ButtonRFile);
+    ButtonText.Load(GetFileName(), GetSection(), "ButtonText");
+}
+
 bool CSettingsHtml::Save() {
     CSettings::Save();
-    Write("MenuType", MenuType);
+    SaveAppearance();
     buttons_.Save();
     return true;
+}
+
+void CSettingsHtml::SaveAppearance() {
+    Write("Filename", Filename);
+    Write("MenuType", MenuType);
+    Write("WindowName", WindowName);
+    Write("Width", Width);
+    Write("Height", Height);
+    Write("LocationType", LocationType);
+    Write("PresetLocation", PresetLocation);
+    Write("HorizOffset", HorizOffset);
+    Write("VertOffset", VertOffset);
+    Write("BackgroundType", BackgroundType);
+    Write("MenuLayoutType", MenuLayoutType);
+    Write("MenuTitle", MenuTitle);
+    Write("MenuSubTitle", MenuSubTitle);
+    Write("LogoFilename", LogoFilename);
+    Write("BgrndFilename", BgrndFilename);
+    WriteColorKey("Color1", Color1);
+    WriteColorKey("Color2", Color2);
+    Write("BackgroundBitmap", BackgroundBitmap);
+    Write("ImageFilename", ImageFilename);
+    Write("ImageBitmapStyle", ImageBitmapStyle);
+    Write("ShowWindowFrame", ShowWindowFrame);
+    Write("BgrndCustom", BgrndCustom);
+    Write("ImageCustom", ImageCustom);
+    Write("UseImage", UseImage);
+    Write("ButtonCustom", ButtonCustom);
+    Write("ButtonUFile", ButtonUFile);
+    Write("ButtonDFile", ButtonDFile);
+    Write("ButtonFFile", ButtonFFile);
+    Write("ButtonRFile", ButtonRFile);
+    ButtonText.Save(GetFileName(), GetSection(), "ButtonText");
+    Text.Save(GetFileName(), GetSection(), "Text");
+    SubTitleFont.Save(GetFileName(), GetSection(), "SubTitleFont");
 }
 
 void CSettingsHtml::SetSection(const std::string& section) {
@@ -39,7 +270,19 @@ void CSettingsHtml::SetFileName(const std::string& fileName) {
 
 void CSettingsHtml::SetBaseDirectory(const std::string& path, bool recursive) {
     projectDirectory_ = path;
+    CopyLibraryPictures();
     if (recursive) buttons_.SetBaseDirectory(path);
 }
 
-void CSettingsHtml::LoadLegacyButtons() { LoadLegacyButtonList(GetFileName(), buttons_); }
+void CSettingsHtml::CopyLibraryPictures() const {
+    const std::string library = LibraryDirectory();
+    auto copy = [&](const std::string& name) { CopyLibraryPicture(library, projectDirectory_, name); };
+    if (UseImage && !ImageCustom) copy(ImageFilename);
+    if (!BgrndCustom) copy(BgrndFilename);
+    if (!ButtonCustom) {
+        copy(ButtonUFile);
+        copy(ButtonDFile);
+        copy(ButtonRFile);
+        copy(ButtonFFile);
+    }
+}
