@@ -28,6 +28,9 @@ menuwright_wine_ready() {
     # No Mono or Gecko downloads: this machine has no network, and their
     # install prompts would block every test.
     WINEDLLOVERRIDES="mscoree=;mshtml=" "$WINE64" wineboot -i >/dev/null 2>&1 || true
+    # Xvfb runs no window manager: let Wine draw captions and frames itself so
+    # windows and screenshots look as they do on Windows.
+    "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 
   fi
   "$WINESERVER" -p >/dev/null 2>&1 || true

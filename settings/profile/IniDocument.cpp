@@ -48,7 +48,7 @@ IniDocument IniDocument::Parse(std::string_view text) {
 const IniDocument::Section* IniDocument::FindSection(std::string_view name) const {
     name = TrimBlanks(name);
     for (const Section& section : sections_) {
-        if (section.hasHeader && EqualsNoCase(section.name, name)) return &section;
+        if (EqualsNoCase(section.name, name)) return &section;
     }
     return nullptr;
 }

@@ -121,6 +121,27 @@ void FixtureDisc::CopyFileTo(const std::string& sourcePath, const std::string& r
     CopyFileA(sourcePath.c_str(), target.c_str(), FALSE);
 }
 
+void FixtureDisc::CopyTreeFrom(const std::string& sourceDirectory) const { CopyTreeInto(sourceDirectory, ""); }
+
+void FixtureDisc::CopyTreeInto(const std::string& sourceDirectory, const std::string& relative) const {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((sourceDirectory + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        std::string source = sourceDirectory + "\\" + name;
+        std::string target = relative.empty() ? name : relative + "\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            CreateDirectoryA(Path(target).c_str(), nullptr);
+            CopyTreeInto(source, target);
+        } else {
+            CopyFileTo(source, target);
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
 void FixtureDisc::CopyPlayer() const { CopyFileTo(BuiltProgram("Autorun.exe"), "Autorun.exe"); }
 
 void FixtureDisc::MakeComplete(const std::string& iniText) const {

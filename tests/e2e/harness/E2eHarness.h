@@ -31,10 +31,13 @@ public:
     void CopyPlayer() const;  // Autorun.exe
     void WriteFile(const std::string& relative, const std::string& bytes) const;
     void CopyFileTo(const std::string& sourcePath, const std::string& relative) const;
+    // Copies every file below sourceDirectory into the disc, keeping the tree.
+    void CopyTreeFrom(const std::string& sourceDirectory) const;
     // A complete disc: player, Autorun.inf and the given settings.
     void MakeComplete(const std::string& iniText) const;
 
 private:
+    void CopyTreeInto(const std::string& sourceDirectory, const std::string& relative) const;
     std::string root_;
 };
 

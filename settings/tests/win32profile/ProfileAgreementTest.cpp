@@ -1,0 +1,116 @@
+// Our own private-profile layer against the platform's: the same fixture
+// files and write sequences must read the same values and leave the same
+// bytes on disk.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+#include "profile/PrivateProfile.h"
+
+namespace {
+
+struct Write {
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+struct Read {
+    const char* section;
+    const char* key;
+};
+
+struct Case {
+    const char* name;
+    std::optional<std::string> initial;  // no file at all when empty
+    std::vector<Write> writes;
+    std::vector<Read> reads;
+};
+
+std::string TempFile(const char* tag) {
+    char directory[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, directory);
+    return std::string(directory) + "mw-profile-" + tag + "-" + std::to_string(GetCurrentProcessId()) + ".ini";
+}
+
+std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string PlatformRead(const std::string& file, const Read& read) {
+    char buffer[4096] = {};
+    DWORD length = GetPrivateProfileStringA(read.section, read.key, "", buffer, sizeof(buffer), file.c_str());
+    return std::string(buffer, length);
+}
+
+const std::vector<Case>& Cases() {
+    static const std::vector<Case> cases = {
+        {"new file, keys and sections appended, rewrite keeps place",
+         std::nullopt,
+         {{"General", "Version", "3"}, {"General", "Label", "DISC"}, {"Root", "SettingsCount", "2"},
+          {"general", "VERSION", "4"}, {"Root.1", "Name", "First step"}},
+         {{"General", "Version"}, {"GENERAL", "label"}, {"Root", "SettingsCount"}, {"Root.2", "Name"}}},
+        {"blanks, comments, quotes and spaces around names",
+         std::string("[General]\r\n  Label =  \"Quoted Value\"  \r\n\r\n; a comment\r\n\r\n[Other]\r\nKey= 1 \r\n"
+                     "Single='abc'\r\nHalf=\"abc\r\nInner=a \"b\" c\r\n"),
+         {{"General", "New", "2"}, {"Other", "Key", "1"}, {" Other ", " Key ", "5"}},
+         {{"General", "Label"}, {"Other", "Key"}, {"Other", "Single"}, {"Other", "Half"}, {"Other", "Inner"},
+          {"General", "; a comment"}, {"Missing", "Key"}}},
+        {"unchanged value leaves the file alone",
+         std::string("[S]\r\n\r\nk=v\r\n\r\n"),
+         {{"S", "k", "v"}},
+         {{"S", "k"}}},
+        {"line feeds only and text before the first section",
+         std::string("orphan=1\n[S]\nk=v\nflag\n[T]\nx=y"),
+         {{"S", "flag", "set"}, {"T", "z", "w"}, {"U", "first", "one"}},
+         {{"S", "k"}, {"S", "flag"}, {"T", "x"}, {"T", "z"}, {"", "orphan"}}},
+        {"duplicate sections and keys: the first one counts",
+         std::string("[A]\r\nk=1\r\nk=2\r\n[B]\r\n[a]\r\nk=3\r\nj=9\r\n"),
+         {{"A", "k", "10"}, {"A", "new", "n"}},
+         {{"A", "k"}, {"A", "j"}, {"B", "k"}}},
+        {"leading blanks of a written value are dropped",
+         std::nullopt,
+         {{"S", "padded", "   left"}, {"S", "multi", "one|Q^3|two"}},
+         {{"S", "padded"}, {"S", "multi"}}},
+    };
+    return cases;
+}
+
+}  // namespace
+
+TEST(ProfileAgreement, OurLayerBehavesLikeThePlatform) {
+    const std::string platformFile = TempFile("platform");
+    const std::string ourFile = TempFile("ours");
+    for (const Case& c : Cases()) {
+        SCOPED_TRACE(c.name);
+        DeleteFileA(platformFile.c_str());
+        DeleteFileA(ourFile.c_str());
+        if (c.initial) {
+            std::ofstream(platformFile, std::ios::binary) << *c.initial;
+            std::ofstream(ourFile, std::ios::binary) << *c.initial;
+        }
+        for (const Write& w : c.writes) {
+            EXPECT_TRUE(WritePrivateProfileStringA(w.section, w.key, w.value, platformFile.c_str()));
+            EXPECT_TRUE(profile::portable::WriteValue(ourFile, w.section, w.key, w.value));
+            EXPECT_EQ(Contents(ourFile), Contents(platformFile)) << "after writing " << w.section << "/" << w.key;
+        }
+        for (const Read& r : c.reads) {
+            EXPECT_EQ(profile::portable::ReadValue(ourFile, r.section, r.key), PlatformRead(platformFile, r))
+                << r.section << "/" << r.key;
+        }
+    }
+    DeleteFileA(platformFile.c_str());
+    DeleteFileA(ourFile.c_str());
+}
+
+TEST(ProfileAgreement, WritingIntoAMissingDirectoryFailsInBoth) {
+    const std::string file = TempFile("nodir") + "\\absent\\Settings.ini";
+    EXPECT_FALSE(WritePrivateProfileStringA("S", "k", "v", file.c_str()));
+    EXPECT_FALSE(profile::portable::WriteValue(file, "S", "k", "v"));
+}
