@@ -1,0 +1,18 @@
+#pragma once
+// The question before an installer runs: the record's message with OK, and
+// Skip when the record offers it. Result 1 installs; 2 (Skip, Escape or the
+// close command) does not.
+#include "ModalDialog.h"
+
+class CSettingsInstall;
+
+class CInstallPrompt : public wingui::CModalDialog {
+public:
+    explicit CInstallPrompt(const CSettingsInstall& install);
+
+protected:
+    BOOL OnInitDialog() override;
+
+private:
+    const CSettingsInstall& install_;
+};

@@ -1,0 +1,42 @@
+#include "SplashSound.h"
+
+#include <mmsystem.h>
+
+#include "DiscRoot.h"
+#include "records/SettingsSplash.h"
+#include "splash/SplashModalDialog.h"
+#include "splash/SplashTimeline.h"
+#include "win32/FileUtil.h"
+#include "win32/ProcessUtil.h"
+
+void PlaySplashSoundFile(const std::string& path, DWORD flags) {
+    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_NODEFAULT | flags);
+}
+
+void StopSplashSound() { PlaySoundA(nullptr, nullptr, 0); }
+
+void PlaySplashSound(const CSettingsSplash& splash, const std::string& discRoot) {
+    const std::string path = DiscPath(discRoot, splash.SoundFile);
+    const SoundOnlyPlan plan = PlanSoundWithoutPicture(splash, FileExists(path));
+    switch (plan.kind) {
+        case SoundOnlyPlan::kPlayToEnd:
+            PlaySplashSoundFile(path, SND_SYNC);
+            break;
+        case SoundOnlyPlan::kLoopFor:
+            PlaySplashSoundFile(path, SND_ASYNC | SND_LOOP);
+            SleepAndPump(plan.loopMs, nullptr);
+            StopSplashSound();
+            break;
+        case SoundOnlyPlan::kNothing:
+            break;
+    }
+}
+
+void ShowSplash(const CSettingsSplash& splash, const std::string& discRoot) {
+    if (splash.Image) {
+        CSplashModalDialog dialog(splash, discRoot);
+        if (dialog.Prepare()) dialog.DoModal(nullptr);
+    } else if (splash.Sound) {
+        PlaySplashSound(splash, discRoot);
+    }
+}
