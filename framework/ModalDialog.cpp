@@ -36,6 +36,12 @@ INT_PTR CALLBACK CModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam
     }
     INT_PTR result = 0;
     if (self->OnMessage(message, wParam, lParam, result)) {
+        // These few take their answer (a brush, an index, an icon) as the
+        // procedure's own return value rather than the message result.
+        const bool returnsDirectly = (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ||
+                                     message == WM_COMPAREITEM || message == WM_VKEYTOITEM ||
+                                     message == WM_CHARTOITEM || message == WM_QUERYDRAGICON;
+        if (returnsDirectly) return result;
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
         return TRUE;
     }
