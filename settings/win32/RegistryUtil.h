@@ -68,7 +68,7 @@ private:
 // The value of a key path written out with its root's name, any case:
 // "HKEY_LOCAL_MACHINE\Software\X" (also "\HKEY_...", and HKEY_CLASSES_ROOT,
 // HKEY_CURRENT_USER, HKEY_USERS, HKEY_CURRENT_CONFIG, HKEY_DYN_DATA).
-// Strings (at most 511 characters) are returned as they are stored, expanded
+// Strings (at most 512 bytes of data) are returned as they are stored, expanded
 // strings with their environment variables expanded, numbers as decimal
 // text, multi-strings as their first string; other data fails.
 bool ReadPathValue(const std::string& keyPath, const std::string& valueName, std::string& value);
