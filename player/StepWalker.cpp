@@ -1,7 +1,16 @@
 #include "StepWalker.h"
 
+#include "AutorunApp.h"
 #include "DiscSettings.h"
+#include "PlayerStepWindows.h"
+#include "actions/PlayerStepActions.h"
+#include "history/DiscHistory.h"
+#include "sequencer/StepSequencer.h"
 
-// The step sequencer is not part of the player yet: the list is loaded but no
-// step runs, so the program ends right after start-up.
-bool RunRootList(CDiscSettings& /*settings*/) { return true; }
+bool RunRootList(CDiscSettings& settings) {
+    CPlayerStepWindows windows;
+    CPlayerStepActions actions;
+    CRegistryHistoryStore history;
+    CStepSequencer sequencer(settings, GetDiscRoot(), windows, actions, history);
+    return sequencer.Run(settings.RootList);
+}
