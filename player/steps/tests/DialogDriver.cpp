@@ -1,0 +1,134 @@
+#include "DialogDriver.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace steptest {
+
+namespace {
+
+struct Search {
+    const char* className;
+    const char* title;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisible(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<Search*>(context);
+    if (!IsWindowVisible(window)) return TRUE;
+    if (search->className && ClassOf(window) != search->className) return TRUE;
+    if (search->title && TextOf(window) != search->title) return TRUE;
+    search->found.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::vector<HWND> VisibleThreadWindows(DWORD threadId) {
+    Search search{nullptr, nullptr, {}};
+    EnumThreadWindows(threadId, CollectVisible, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForThreadWindow(DWORD threadId, const char* className, const char* title, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        Search search{className, title, {}};
+        EnumThreadWindows(threadId, CollectVisible, reinterpret_cast<LPARAM>(&search));
+        if (!search.found.empty()) return search.found.front();
+        if (GetTickCount() - start >= timeoutMs) return nullptr;
+        Sleep(20);
+    }
+}
+
+bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (IsWindow(window) && IsWindowVisible(window)) {
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+std::string TextOf(HWND window) {
+    char text[4096] = {};
+    // WM_GETTEXT reaches controls of other threads as well.
+    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::string ItemText(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
+
+std::string MessageBoxText(HWND box) {
+    // The message box's text control has the id 0xFFFF.
+    return ItemText(box, 0xFFFF);
+}
+
+void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void PressKey(HWND window, WORD key) {
+    PostMessageA(window, WM_KEYDOWN, key, 1);
+    PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+CDialogDriver::CDialogDriver(std::function<void(DWORD)> script)
+    : mainThread_(GetCurrentThreadId()), thread_([script, this] { script(mainThread_); }) {}
+
+CDialogDriver::~CDialogDriver() { Finish(); }
+
+void CDialogDriver::Finish() {
+    if (finished_) return;
+    finished_ = true;
+    thread_.join();
+    for (HWND window : VisibleThreadWindows(mainThread_)) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+}
+
+CTempDisc::CTempDisc() {
+    std::random_device seed;
+    const auto path = std::filesystem::temp_directory_path() / ("mw-steps-" + std::to_string(seed()));
+    std::filesystem::create_directories(path);
+    root_ = path.string();
+    for (char& c : root_) {
+        if (c == '/') c = '\\';
+    }
+    while (!root_.empty() && root_.back() == '\\') root_.pop_back();
+}
+
+CTempDisc::~CTempDisc() {
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
+}
+
+void CTempDisc::Write(const std::string& relative, const std::string& bytes) const {
+    const std::filesystem::path path(Path(relative));
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string CTempDisc::Read(const std::string& relative) const {
+    std::ifstream in(Path(relative), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void CTempDisc::CopyIn(const std::string& source, const std::string& relative) const {
+    const std::filesystem::path path(Path(relative));
+    std::filesystem::create_directories(path.parent_path());
+    CopyFileA(source.c_str(), path.string().c_str(), FALSE);
+}
+
+std::string HelperProgram(const char* builtPath) {
+    std::string path = std::string("Z:") + builtPath;
+    for (char& c : path) {
+        if (c == '/') c = '\\';
+    }
+    return path;
+}
+
+}  // namespace steptest

@@ -1,0 +1,73 @@
+#pragma once
+// Drives a modal window of the test's main thread from a second thread: the
+// main thread shows the window and waits in its modal loop while the driver
+// finds the window, works its controls and ends it. Whatever the script
+// does, the driver ends every window of the main thread it leaves open, so
+// a failing test never hangs in a modal loop.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace steptest {
+
+// A visible top-level window of the thread whose class and title match
+// (either may be null); polls until the timeout, then returns null.
+HWND WaitForThreadWindow(DWORD threadId, const char* className, const char* title, DWORD timeoutMs = 10000);
+// Polls until the window no longer exists or is hidden.
+bool WaitForWindowGone(HWND window, DWORD timeoutMs = 10000);
+std::vector<HWND> VisibleThreadWindows(DWORD threadId);
+
+std::string TextOf(HWND window);
+std::string ClassOf(HWND window);
+std::string ItemText(HWND dialog, int id);
+// The message box's text (its static control).
+std::string MessageBoxText(HWND box);
+// A click as the button itself would report it, processed before returning.
+void Click(HWND dialog, int id);
+// A key pressed on the window, through the window's message queue as a
+// real key is (so the dialog manager sees it).
+void PressKey(HWND window, WORD key);
+
+class CDialogDriver {
+public:
+    // Starts the script on its own thread; it gets the main thread's id.
+    explicit CDialogDriver(std::function<void(DWORD mainThread)> script);
+    ~CDialogDriver();
+    CDialogDriver(const CDialogDriver&) = delete;
+    CDialogDriver& operator=(const CDialogDriver&) = delete;
+
+    // Waits for the script, then closes what it left open.
+    void Finish();
+
+private:
+    DWORD mainThread_;
+    std::thread thread_;
+    bool finished_ = false;
+};
+
+// A fresh directory standing for a disc root (a Windows path, no trailing
+// backslash), removed at the end.
+class CTempDisc {
+public:
+    CTempDisc();
+    ~CTempDisc();
+    CTempDisc(const CTempDisc&) = delete;
+    CTempDisc& operator=(const CTempDisc&) = delete;
+
+    const std::string& Root() const { return root_; }
+    std::string Path(const std::string& relative) const { return root_ + relative; }
+    void Write(const std::string& relative, const std::string& bytes) const;
+    std::string Read(const std::string& relative) const;
+    void CopyIn(const std::string& source, const std::string& relative) const;
+
+private:
+    std::string root_;
+};
+
+// A Windows path of a test helper built beside the tests.
+std::string HelperProgram(const char* builtPath);
+
+}  // namespace steptest

@@ -1,0 +1,147 @@
+// The splash window under Wine: its size and place, its time, Escape, and
+// dragging it by the picture.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "DialogDriver.h"
+#include "records/SettingsSplash.h"
+#include "splash/SplashSound.h"
+
+using namespace steptest;
+
+namespace {
+
+// A 24-bit bitmap file of the given size, in one colour.
+std::string BitmapFile(int width, int height) {
+    const int stride = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = DWORD(file.bfOffBits + stride * height);
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    std::string row(size_t(stride), '\0');
+    for (int x = 0; x < width; ++x) {
+        row[size_t(x * 3)] = char(0xC0);      // blue
+        row[size_t(x * 3 + 1)] = char(0x60);  // green
+        row[size_t(x * 3 + 2)] = char(0x20);  // red
+    }
+    for (int y = 0; y < height; ++y) bytes += row;
+    return bytes;
+}
+
+CSettingsSplash Splash(std::int32_t length) {
+    CSettingsSplash splash;
+    splash.Image = true;
+    splash.ImageFile = "\\AutoRun\\Splash.bmp";
+    splash.Length = length;
+    return splash;
+}
+
+}  // namespace
+
+TEST(SplashWindow, PictureSizedCentredAndClosedWhenItsTimeIsUp) {
+    CTempDisc disc;
+    disc.Write("\\AutoRun\\Splash.bmp", BitmapFile(120, 80));
+    RECT shown = {};
+    LONG style = 0;
+    bool found = false;
+    CDialogDriver driver([&](DWORD mainThread) {
+        HWND splash = WaitForThreadWindow(mainThread, "#32770", nullptr);
+        if (!splash) return;
+        found = true;
+        GetWindowRect(splash, &shown);
+        style = GetWindowLongA(splash, GWL_STYLE);
+    });
+    const DWORD start = GetTickCount();
+    ShowSplash(Splash(1), disc.Root());
+    const DWORD elapsed = GetTickCount() - start;
+    driver.Finish();
+    ASSERT_TRUE(found);
+    EXPECT_EQ(shown.right - shown.left, 120);
+    EXPECT_EQ(shown.bottom - shown.top, 80);
+    EXPECT_EQ(shown.left, (GetSystemMetrics(SM_CXSCREEN) - 120) / 2);
+    EXPECT_EQ(shown.top, (GetSystemMetrics(SM_CYSCREEN) - 80) / 2);
+    EXPECT_EQ(style & (WS_CAPTION | WS_BORDER | WS_THICKFRAME), 0);
+    EXPECT_GE(elapsed, 900u);
+    EXPECT_LT(elapsed, 8000u);
+}
+
+TEST(SplashWindow, EscapeClosesItEarly) {
+    CTempDisc disc;
+    disc.Write("\\AutoRun\\Splash.bmp", BitmapFile(60, 40));
+    bool found = false;
+    CDialogDriver driver([&](DWORD mainThread) {
+        HWND splash = WaitForThreadWindow(mainThread, "#32770", nullptr);
+        if (!splash) return;
+        found = true;
+        PressKey(splash, VK_ESCAPE);
+        WaitForWindowGone(splash, 5000);
+    });
+    const DWORD start = GetTickCount();
+    ShowSplash(Splash(30), disc.Root());
+    driver.Finish();
+    EXPECT_TRUE(found);
+    EXPECT_LT(GetTickCount() - start, 10000u);
+}
+
+TEST(SplashWindow, DraggingThePictureMovesItAndDoesNotEndTheStep) {
+    CTempDisc disc;
+    disc.Write("\\AutoRun\\Splash.bmp", BitmapFile(100, 100));
+    RECT before = {}, after = {};
+    bool stillShown = false;
+    CDialogDriver driver([&](DWORD mainThread) {
+        HWND splash = WaitForThreadWindow(mainThread, "#32770", nullptr);
+        if (!splash) return;
+        Sleep(200);
+        GetWindowRect(splash, &before);
+        SetCursorPos(before.left + 50, before.top + 50);
+        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        Sleep(100);
+        for (int step = 1; step <= 8; ++step) {
+            SetCursorPos(before.left + 50 - step * 10, before.top + 50 + step * 5);
+            mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
+            Sleep(30);
+        }
+        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        Sleep(300);
+        GetWindowRect(splash, &after);
+        stillShown = IsWindowVisible(splash) != FALSE;
+        PressKey(splash, VK_ESCAPE);
+        WaitForWindowGone(splash, 5000);
+    });
+    ShowSplash(Splash(30), disc.Root());
+    driver.Finish();
+    EXPECT_TRUE(stillShown);
+    EXPECT_EQ(after.left - before.left, -80);
+    EXPECT_EQ(after.top - before.top, 40);
+}
+
+TEST(SplashWindow, NothingIsShownWithoutALoadablePicture) {
+    CTempDisc disc;
+    disc.Write("\\AutoRun\\NotABitmap.bmp", "this is text, not a picture");
+    disc.Write("\\AutoRun\\Sound.wav", "RIFF");
+    for (const char* file : {"\\AutoRun\\Missing.bmp", "\\AutoRun\\NotABitmap.bmp"}) {
+        CSettingsSplash splash = Splash(30);
+        splash.ImageFile = file;
+        splash.Sound = true;
+        splash.SoundFile = "\\AutoRun\\Sound.wav";
+        bool windowSeen = false;
+        CDialogDriver driver([&](DWORD mainThread) {
+            windowSeen = WaitForThreadWindow(mainThread, nullptr, nullptr, 1500) != nullptr;
+        });
+        const DWORD start = GetTickCount();
+        ShowSplash(splash, disc.Root());
+        EXPECT_LT(GetTickCount() - start, 1000u) << file;
+        driver.Finish();
+        EXPECT_FALSE(windowSeen) << file;
+    }
+}
