@@ -94,9 +94,10 @@ bool CStepSequencer::RunLogin(const CSettingsSecurity& login) {
     const bool firstTimeOnly = login.Frequency == CSettingsSecurity::kFirstTimeOnly;
     if (firstTimeOnly && HistoryIsDone(kHistorySecurity, login.GetSection())) return true;
     if (login.Type == 1 && !login.Username.empty()) {
+        // The entries of a failed attempt are shown again.
+        std::string user;
+        std::string password;
         for (;;) {
-            std::string user;
-            std::string password;
             if (!windows_.AskLogin(login, user, password)) return false;
             if (password == login.Password && EqualIgnoringCase(user, login.Username)) break;
             windows_.ShowAccessDenied();
