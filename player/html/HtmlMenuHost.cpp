@@ -1,0 +1,179 @@
+#include "HtmlMenuHost.h"
+
+#include <exdisp.h>
+
+#include "MessageBox.h"
+#include "html/AaLink.h"
+#include "records/SettingsButton.h"
+#include "records/SettingsHtml.h"
+#include "resource.h"
+#include "sequencer/StepSequencer.h"
+#include "steps/StepResources.h"
+#include "win32/FileUtil.h"
+
+namespace {
+
+template <class Interface>
+void ReleaseInto(Interface*& pointer) {
+    if (pointer) pointer->Release();
+    pointer = nullptr;
+}
+
+bool SameObject(IUnknown* a, IUnknown* b) {
+    if (a == b) return true;
+    if (!a || !b) return false;
+    IUnknown* identityA = nullptr;
+    IUnknown* identityB = nullptr;
+    a->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identityA));
+    b->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identityB));
+    const bool same = identityA && identityA == identityB;
+    ReleaseInto(identityA);
+    ReleaseInto(identityB);
+    return same;
+}
+
+constexpr long kNoReadFromCache = 4;
+
+}  // namespace
+
+const CLSID kWebBrowserClass = {0x8856f961, 0x340a, 0x11d0, {0xa9, 0x6b, 0x00, 0xc0, 0x4f, 0xd7, 0x05, 0xa2}};
+
+CHtmlMenuHost::CHtmlMenuHost(HWND window, CSettingsHtml& menu, const CLSID& control)
+    : window_(window), menu_(menu), controlClass_(control) {}
+
+CHtmlMenuHost::~CHtmlMenuHost() { Destroy(); }
+
+bool CHtmlMenuHost::Create() {
+    site_ = new CBrowserSite(window_, this);
+    HRESULT result = CoCreateInstance(controlClass_, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+                                      reinterpret_cast<void**>(&object_));
+    if (SUCCEEDED(result)) result = object_->SetClientSite(site_);
+    if (SUCCEEDED(result)) {
+        IPersistStreamInit* persist = nullptr;
+        if (SUCCEEDED(object_->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist)))) {
+            persist->InitNew();
+            ReleaseInto(persist);
+        }
+        OleSetContainedObject(object_, TRUE);
+        RECT client;
+        GetClientRect(window_, &client);
+        result = object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_, 0, window_, &client);
+    }
+    IOleInPlaceObject* inPlace = nullptr;
+    if (SUCCEEDED(result)) {
+        result = object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace));
+    }
+    if (SUCCEEDED(result)) {
+        site_->SetInPlaceObject(inPlace);
+        inPlace->GetWindow(&control_);
+        ReleaseInto(inPlace);
+    }
+    IDispatch* dispatch = nullptr;
+    if (SUCCEEDED(result)) result = object_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
+    if (SUCCEEDED(result)) {
+        browser_.Reset(dispatch);
+        ReleaseInto(dispatch);
+        IConnectionPointContainer* points = nullptr;
+        result = object_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points));
+        if (SUCCEEDED(result)) result = points->FindConnectionPoint(DIID_DWebBrowserEvents2, &events_);
+        ReleaseInto(points);
+        if (SUCCEEDED(result)) result = events_->Advise(static_cast<IDispatch*>(site_), &eventsCookie_);
+    }
+    if (FAILED(result) || !control_) {
+        Destroy();
+        return false;
+    }
+    SetWindowLongPtrA(control_, GWLP_ID, IDC_HTML_BROWSER);
+    ShowWindow(control_, SW_HIDE);
+    return true;
+}
+
+void CHtmlMenuHost::Destroy() {
+    if (events_ && eventsCookie_) events_->Unadvise(eventsCookie_);
+    eventsCookie_ = 0;
+    ReleaseInto(events_);
+    ReleaseInto(firstFrame_);
+    browser_.Reset(nullptr);
+    if (object_) {
+        object_->Close(OLECLOSE_NOSAVE);
+        object_->SetClientSite(nullptr);
+    }
+    ReleaseInto(object_);
+    if (site_) {
+        site_->Detach();
+        ReleaseInto(site_);
+    }
+    ReleaseInto(handler_);
+    control_ = nullptr;
+}
+
+bool CHtmlMenuHost::Show(const std::string& baseFilePath) {
+    if (!browser_.IsValid()) return false;
+    ShowWindow(control_, SW_SHOW);
+    browser_.Navigate(baseFilePath, kNoReadFromCache);
+    RedrawWindow(control_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT client;
+    GetClientRect(window_, &client);
+    browser_.SetLeft(0);
+    browser_.SetTop(0);
+    browser_.SetHeight(client.bottom);
+    browser_.SetWidth(client.right);
+    RedrawWindow(control_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return true;
+}
+
+bool CHtmlMenuHost::OnBeforeNavigate(IDispatch*, const std::string& address) {
+    const std::optional<std::string> name = AaLinkButtonName(address);
+    // Not an "aa:" link: followed inside the control, never handed elsewhere.
+    if (!name) return false;
+    CSettingsButton* button = FindButtonByName(menu_.Buttons(), *name);
+    if (button) {
+        // Sent, not posted: the button runs now, inside this event, after the
+        // navigation has been cancelled by the caller.
+        SendMessageA(window_, CStepSequencer::kRunButtonMessage, 0, reinterpret_cast<LPARAM>(button));
+    }
+    return true;
+}
+
+void CHtmlMenuHost::OnNavigateComplete(IDispatch* frame) {
+    if (firstFrame_ || !frame) return;
+    firstFrame_ = frame;
+    firstFrame_->AddRef();
+}
+
+void CHtmlMenuHost::OnDocumentComplete(IDispatch* frame) {
+    if (firstFrame_ && SameObject(frame, firstFrame_)) ReleaseInto(firstFrame_);
+    InstallHostHandler();
+}
+
+void CHtmlMenuHost::InstallHostHandler() {
+    if (handler_) return;
+    IDispatch* document = browser_.Document();
+    if (!document) return;
+    ICustomDoc* custom = nullptr;
+    document->QueryInterface(kCustomDocIid, reinterpret_cast<void**>(&custom));
+    ReleaseInto(document);
+    if (!custom) return;
+    handler_ = new DocHostUIHandler;
+    handler_->AddRef();
+    int top = 0;
+    int bottom = 0;
+    GetScrollRange(control_, SB_VERT, &top, &bottom);
+    if (top == 0 && bottom == 0) handler_->SetFlags(DOCHOSTUIFLAG_SCROLL_NO);
+    custom->SetUIHandler(handler_);
+    ReleaseInto(custom);
+    browser_.Refresh();
+}
+
+bool BuildHtmlMenu(HWND window, CSettingsHtml& menu, const std::string& baseFolder, CHtmlMenuHost& host) {
+    if (!host.ControlWindow() && !host.Create()) {
+        wingui::ShowStringMessage(window, {IDS_BROWSER_UNAVAILABLE}, MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    const std::string baseFile = baseFolder + menu.Filename;
+    if (!FileExists(baseFile)) {
+        wingui::ShowStringMessage(window, {IDS_BASE_FILE_MISSING}, MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    return host.Show(baseFile);
+}
