@@ -6,7 +6,6 @@
 #include "html/AaLink.h"
 #include "records/SettingsButton.h"
 #include "records/SettingsHtml.h"
-#include "resource.h"
 #include "sequencer/StepSequencer.h"
 #include "steps/StepResources.h"
 #include "win32/FileUtil.h"
@@ -109,6 +108,10 @@ void CHtmlMenuHost::Destroy() {
 
 bool CHtmlMenuHost::Show(const std::string& baseFilePath) {
     if (!browser_.IsValid()) return false;
+    // The title, logo, image, close button and menu buttons give way.
+    for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child != control_) ShowWindow(child, SW_HIDE);
+    }
     ShowWindow(control_, SW_SHOW);
     browser_.Navigate(baseFilePath, kNoReadFromCache);
     RedrawWindow(control_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -165,15 +168,13 @@ void CHtmlMenuHost::InstallHostHandler() {
     browser_.Refresh();
 }
 
-bool BuildHtmlMenu(HWND window, CSettingsHtml& menu, const std::string& baseFolder, CHtmlMenuHost& host) {
+HtmlMenuStart StartHtmlMenu(HWND window, CSettingsHtml& menu, const std::string& baseFolder, CHtmlMenuHost& host) {
+    const std::string baseFile = baseFolder + menu.Filename;
+    if (!FileExists(baseFile)) return HtmlMenuStart::kBaseFileMissing;
     if (!host.ControlWindow() && !host.Create()) {
         wingui::ShowStringMessage(window, {IDS_BROWSER_UNAVAILABLE}, MB_OK | MB_ICONSTOP);
-        return false;
+        return HtmlMenuStart::kNoBrowser;
     }
-    const std::string baseFile = baseFolder + menu.Filename;
-    if (!FileExists(baseFile)) {
-        wingui::ShowStringMessage(window, {IDS_BASE_FILE_MISSING}, MB_OK | MB_ICONSTOP);
-        return false;
-    }
-    return host.Show(baseFile);
+    host.Show(baseFile);
+    return HtmlMenuStart::kShown;
 }

@@ -31,8 +31,9 @@ public:
     bool Create();
     HWND ControlWindow() const { return control_; }
 
-    // Shows the control, navigates it to the base file (without the cache)
-    // and makes it cover the client area.
+    // Shows the control in place of the window's other controls, navigates
+    // it to the base file (without the cache) and makes it cover the client
+    // area.
     bool Show(const std::string& baseFilePath);
 
     // The browser's events, also reached through EventSink().
@@ -63,8 +64,13 @@ private:
     DocHostUIHandler* handler_ = nullptr;
 };
 
-// BuildHtmlMenu of the menu window: the browser over the whole window,
-// showing the base file (base folder followed by the record's Filename).
-// False when the window must close at once: the base file is missing
-// (message 106) or the browser control cannot be created (reported too).
-bool BuildHtmlMenu(HWND window, CSettingsHtml& menu, const std::string& baseFolder, CHtmlMenuHost& host);
+enum class HtmlMenuStart {
+    kShown,
+    kBaseFileMissing,  // the window reports it (message 106) and closes
+    kNoBrowser,        // reported here; the window closes
+};
+
+// BuildHtmlMenu of the menu window: the browser over the whole window in
+// place of the standard menu's controls, showing the base file (the base
+// folder followed by the record's Filename).
+HtmlMenuStart StartHtmlMenu(HWND window, CSettingsHtml& menu, const std::string& baseFolder, CHtmlMenuHost& host);

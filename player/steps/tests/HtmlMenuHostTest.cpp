@@ -247,24 +247,41 @@ TEST(DocHostUIHandlerTest, CountsReferencesAndAnswersAsAHostWithoutUi) {
     EXPECT_EQ(handler->Release(), 0u);  // destroyed
 }
 
-TEST(HtmlMenuWindow, MissingBaseFileIsReportedAndTheMenuCloses) {
+TEST(HtmlMenuWindow, MissingBaseFileCreatesNoBrowser) {
     OleInitialize(nullptr);
     CMenuWindow window;
     CSettingsHtml menu;
     menu.MenuType = CSettingsHtml::kHtmlMenu;
     menu.Filename = "\\Menu\\Missing.htm";
     CTempDisc disc;
-    std::string reported;
-    CDialogDriver driver([&](DWORD mainThread) {
-        HWND box = WaitForThreadWindow(mainThread, "#32770", nullptr);
-        if (!box) return;
-        reported = MessageBoxText(box);
-        Click(box, IDOK);
-    });
     CHtmlMenuHost host(window.Handle(), menu);
-    EXPECT_FALSE(BuildHtmlMenu(window.Handle(), menu, disc.Root(), host));
-    driver.Finish();
-    EXPECT_EQ(reported, "Base file for AutoRun window not found. AutorRun cannot start.");
+    EXPECT_EQ(StartHtmlMenu(window.Handle(), menu, disc.Root(), host), HtmlMenuStart::kBaseFileMissing);
+    EXPECT_EQ(host.ControlWindow(), nullptr);
+    OleUninitialize();
+}
+
+TEST(HtmlMenuWindow, BrowserCoversTheWindowInPlaceOfItsControls) {
+    OleInitialize(nullptr);
+    CMenuWindow window;
+    HWND title = CreateWindowExA(0, "STATIC", "Title", WS_CHILD | WS_VISIBLE, 20, 20, 200, 20, window.Handle(),
+                                 nullptr, nullptr, nullptr);
+    CSettingsHtml menu;
+    menu.MenuType = CSettingsHtml::kHtmlMenu;
+    menu.Filename = "\\Menu.htm";
+    CTempDisc disc;
+    disc.Write("\\Menu.htm", "<html><body><a href=\"aa:Exit\">Exit</a></body></html>");
+    CHtmlMenuHost host(window.Handle(), menu);
+    ASSERT_EQ(StartHtmlMenu(window.Handle(), menu, disc.Root(), host), HtmlMenuStart::kShown);
+    EXPECT_FALSE(IsWindowVisible(title));
+    EXPECT_TRUE(IsWindowVisible(host.ControlWindow()));
+    RECT client, controlRect;
+    GetClientRect(window.Handle(), &client);
+    GetWindowRect(host.ControlWindow(), &controlRect);
+    MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&controlRect), 2);
+    EXPECT_EQ(controlRect.left, 0);
+    EXPECT_EQ(controlRect.top, 0);
+    EXPECT_EQ(controlRect.right, client.right);
+    EXPECT_EQ(controlRect.bottom, client.bottom);
     OleUninitialize();
 }
 
@@ -286,7 +303,7 @@ TEST(HtmlMenuWindow, BrowserThatCannotBeCreatedIsReportedNotACrash) {
         Click(box, IDOK);
     });
     CHtmlMenuHost host(window.Handle(), menu, missingControl);
-    EXPECT_FALSE(BuildHtmlMenu(window.Handle(), menu, disc.Root(), host));
+    EXPECT_EQ(StartHtmlMenu(window.Handle(), menu, disc.Root(), host), HtmlMenuStart::kNoBrowser);
     driver.Finish();
     EXPECT_EQ(host.ControlWindow(), nullptr);
     EXPECT_EQ(host.EventSink(), nullptr);
