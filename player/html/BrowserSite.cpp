@@ -170,6 +170,16 @@ HRESULT CBrowserSite::OnBeforeNavigate2(DISPPARAMS* parameters) {
     return S_OK;
 }
 
+HRESULT CBrowserSite::OnNewWindow3(DISPPARAMS* parameters) {
+    // (new window, cancel, flags, referring address, address), last first.
+    if (parameters->cArgs < 5) return DISP_E_BADPARAMCOUNT;
+    VARIANT& cancel = parameters->rgvarg[3];
+    if (V_VT(&cancel) != (VT_BOOL | VT_BYREF) || !V_BOOLREF(&cancel)) return DISP_E_TYPEMISMATCH;
+    const std::string address = AnsiFromWide(ArgumentText(parameters->rgvarg[0]));
+    if (events_ && events_->OnNewWindow(address)) *V_BOOLREF(&cancel) = VARIANT_TRUE;
+    return S_OK;
+}
+
 HRESULT CBrowserSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*, UINT*) {
     if (!parameters) return E_INVALIDARG;
     if (!events_) return S_OK;
@@ -182,6 +192,8 @@ HRESULT CBrowserSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* paramete
         case kDocumentComplete:
             if (parameters->cArgs >= 2) events_->OnDocumentComplete(ArgumentDispatch(parameters->rgvarg[1]));
             return S_OK;
+        case kNewWindow3:
+            return OnNewWindow3(parameters);
         default:
             return S_OK;
     }

@@ -21,12 +21,16 @@ public:
     virtual bool OnBeforeNavigate(IDispatch* frame, const std::string& address) = 0;
     virtual void OnNavigateComplete(IDispatch* frame) = 0;
     virtual void OnDocumentComplete(IDispatch* frame) = 0;
+    // A link that would open a new browser window; returns true to cancel
+    // that window.
+    virtual bool OnNewWindow(const std::string& address) = 0;
 };
 
 // Browser event numbers.
 inline constexpr DISPID kBeforeNavigate2 = 250;
 inline constexpr DISPID kNavigateComplete2 = 252;
 inline constexpr DISPID kDocumentComplete = 259;
+inline constexpr DISPID kNewWindow3 = 273;
 
 // The control's client site, in-place site and frame in one object, and
 // the sink of its DWebBrowserEvents2. Reference counted; the host keeps one
@@ -97,6 +101,7 @@ public:
 private:
     virtual ~CBrowserSite();
     HRESULT OnBeforeNavigate2(DISPPARAMS* parameters);
+    HRESULT OnNewWindow3(DISPPARAMS* parameters);
 
     LONG references_ = 1;
     HWND window_;

@@ -138,6 +138,11 @@ bool CHtmlMenuHost::OnBeforeNavigate(IDispatch*, const std::string& address) {
     return true;
 }
 
+bool CHtmlMenuHost::OnNewWindow(const std::string& address) {
+    if (!OnBeforeNavigate(nullptr, address) && !address.empty()) browser_.Navigate(address, 0);
+    return true;
+}
+
 void CHtmlMenuHost::OnNavigateComplete(IDispatch* frame) {
     if (firstFrame_ || !frame) return;
     firstFrame_ = frame;

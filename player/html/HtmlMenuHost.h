@@ -40,6 +40,9 @@ public:
     bool OnBeforeNavigate(IDispatch* frame, const std::string& address) override;
     void OnNavigateComplete(IDispatch* frame) override;
     void OnDocumentComplete(IDispatch* frame) override;
+    // A link meant for a new window opens in the menu window instead (an
+    // "aa:" one presses its button).
+    bool OnNewWindow(const std::string& address) override;
 
     // The object the browser delivers its events to.
     IDispatch* EventSink() const { return site_; }

@@ -91,6 +91,31 @@ bool DeliverBeforeNavigate(IDispatch* sink, IDispatch* frame, const wchar_t* add
     return cancel == VARIANT_TRUE;
 }
 
+// A new-window event as the browser delivers it; returns whether the new
+// window was cancelled.
+bool DeliverNewWindow(IDispatch* sink, const wchar_t* address) {
+    IDispatch* newWindow = nullptr;
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    VARIANT arguments[5];
+    for (VARIANT& argument : arguments) VariantInit(&argument);
+    V_VT(&arguments[0]) = VT_BSTR;
+    V_BSTR(&arguments[0]) = SysAllocString(address);
+    V_VT(&arguments[1]) = VT_BSTR;
+    V_BSTR(&arguments[1]) = SysAllocString(L"file:///Z:/disc/Menu.htm");
+    V_VT(&arguments[2]) = VT_UI4;
+    V_UI4(&arguments[2]) = 0;
+    V_VT(&arguments[3]) = VT_BOOL | VT_BYREF;
+    V_BOOLREF(&arguments[3]) = &cancel;
+    V_VT(&arguments[4]) = VT_DISPATCH | VT_BYREF;
+    V_DISPATCHREF(&arguments[4]) = &newWindow;
+    DISPPARAMS parameters = {arguments, nullptr, 5, 0};
+    sink->Invoke(kNewWindow3, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters, nullptr, nullptr,
+                 nullptr);
+    VariantClear(&arguments[0]);
+    VariantClear(&arguments[1]);
+    return cancel == VARIANT_TRUE && newWindow == nullptr;
+}
+
 void DeliverFrameEvent(IDispatch* sink, DISPID id, IDispatch* frame) {
     VARIANT url;
     VariantInit(&url);
@@ -166,6 +191,20 @@ TEST_F(HtmlMenuHost, AaLinksDeliveredToTheSinkPressTheirButton) {
             EXPECT_TRUE(g_pressed.empty());
         }
     }
+}
+
+TEST_F(HtmlMenuHost, LinksForANewWindowStayInTheMenuWindow) {
+    CMenuWindow window;
+    CHtmlMenuHost host(window.Handle(), menu_);
+    ASSERT_TRUE(host.Create());
+    EXPECT_TRUE(DeliverNewWindow(host.EventSink(), L"aa:Exit"));
+    EXPECT_EQ(g_pressed, std::vector<CSettingsButton*>{exit_});
+    g_pressed.clear();
+    EXPECT_TRUE(DeliverNewWindow(host.EventSink(), L"aa:Install%20Reader"));
+    EXPECT_EQ(g_pressed, std::vector<CSettingsButton*>{install_});
+    g_pressed.clear();
+    EXPECT_TRUE(DeliverNewWindow(host.EventSink(), L"file:///Z:/nowhere/Page2.htm"));
+    EXPECT_TRUE(g_pressed.empty());
 }
 
 TEST_F(HtmlMenuHost, NavigatingTheRealControlToAnAaLinkPressesTheButton) {
