@@ -2,6 +2,3 @@
 // nothing and answers as a step that did not run, so no step is ever taken
 // as done; each is removed when its real window lands.
 #include "StepWindowFactories.h"
-
-// Replaced when the menu window lands. No window: the menu step is skipped.
-std::unique_ptr<IMenuWindow> CreateMenuWindow(CDiscSettings&, CSettingsHtml&, CStepSequencer&) { return nullptr; }

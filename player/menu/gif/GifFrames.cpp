@@ -56,19 +56,21 @@ private:
 };
 
 struct ControlExtension {
-    std::uint8_t bytes[kControlExtensionSize];
+    bool present = false;
+    std::uint8_t bytes[kControlExtensionSize] = {};
     int delay = 0;
     int disposal = 0;
 };
 
 // Reads an extension block at the reader; a graphic control extension is
 // returned for the next image. False when the block is cut short.
-bool ReadExtension(Reader& in, std::optional<ControlExtension>& control) {
+bool ReadExtension(Reader& in, ControlExtension& control) {
     if (!in.Has(2)) return false;
     const std::uint8_t* start = in.Here();
     const bool isControl = start[1] == kGraphicControlLabel && in.Has(kControlExtensionSize) && start[2] == 4;
     if (isControl) {
         ControlExtension found;
+        found.present = true;
         std::memcpy(found.bytes, start, kControlExtensionSize);
         found.bytes[kControlExtensionSize - 1] = 0;
         found.disposal = (start[3] >> 2) & 7;
@@ -82,7 +84,7 @@ bool ReadExtension(Reader& in, std::optional<ControlExtension>& control) {
 // Reads an image block and makes it a GIF of its own. False when the block
 // is cut short.
 bool ReadImage(Reader& in, const std::uint8_t* fileStart, std::size_t globalEnd,
-               const std::optional<ControlExtension>& control, std::optional<GifFrame>& frame) {
+               const ControlExtension& control, std::optional<GifFrame>& frame) {
     const std::size_t start = in.Pos();
     if (!in.Has(kImageDescriptorSize)) return false;
     const std::uint8_t* descriptor = in.Here();
@@ -99,19 +101,19 @@ bool ReadImage(Reader& in, const std::uint8_t* fileStart, std::size_t globalEnd,
     result.top = Little16(descriptor + 3);
     result.width = width;
     result.height = height;
-    if (control) {
-        result.delay = control->delay;
-        result.disposal = control->disposal;
+    if (control.present) {
+        result.delay = control.delay;
+        result.disposal = control.disposal;
     }
     const std::size_t imageSize = in.Pos() - start;
     std::vector<std::uint8_t>& out = result.data;
-    out.reserve(globalEnd + (control ? kControlExtensionSize : 0) + imageSize + 1);
+    out.reserve(globalEnd + (control.present ? kControlExtensionSize : 0) + imageSize + 1);
     out.insert(out.end(), fileStart, fileStart + globalEnd);
     // The frame's own GIF is exactly the frame: its screen is the frame's
     // size and the image sits at its corner.
     PutLittle16(out.data() + kHeaderSize, width);
     PutLittle16(out.data() + kHeaderSize + 2, height);
-    if (control) out.insert(out.end(), control->bytes, control->bytes + kControlExtensionSize);
+    if (control.present) out.insert(out.end(), control.bytes, control.bytes + kControlExtensionSize);
     const std::size_t descriptorAt = out.size();
     out.insert(out.end(), fileStart + start, fileStart + start + imageSize);
     PutLittle16(out.data() + descriptorAt + 1, 0);
@@ -138,7 +140,7 @@ bool SplitGif(const std::uint8_t* data, std::size_t size, GifFrames& result) {
     if (!in.Skip(ColorTableSize(screen[4]))) return false;
     const std::size_t globalEnd = in.Pos();
 
-    std::optional<ControlExtension> control;
+    ControlExtension control;
     while (!in.AtEnd() && result.frames.size() < kMaxGifFrames) {
         const std::uint8_t introducer = in.Peek();
         if (introducer == kExtensionIntroducer) {
@@ -146,7 +148,7 @@ bool SplitGif(const std::uint8_t* data, std::size_t size, GifFrames& result) {
         } else if (introducer == kImageSeparator) {
             std::optional<GifFrame> frame;
             if (!ReadImage(in, data, globalEnd, control, frame)) break;
-            control.reset();
+            control = ControlExtension();
             if (frame) result.frames.push_back(std::move(*frame));
         } else {
             break;  // the trailer, or bytes that are not ours to read

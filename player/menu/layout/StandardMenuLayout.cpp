@@ -62,6 +62,7 @@ StandardMenuLayout LayOutStandardMenu(const StandardMenuInput& in) {
         out.logo = {Truncate(wm * kLogoX), Truncate(hm * kLogoY), Truncate(wm * kLogoWidth), Truncate(hm * kLogoHeight)};
         out.logoPaint = FitPicture(out.logo.width, out.logo.height, in.logoPicture.width, in.logoPicture.height,
                                    LogoFitFlags());
+        out.logoWindow = {out.logo.x, out.logo.y, out.logoPaint.x + out.logoPaint.width, out.logo.height};
         titleLeft = out.logoPaint.width + kTitleAfterLogo;
         out.titlesCentered = false;
     }

@@ -31,8 +31,11 @@ struct StandardMenuLayout {
     bool closeVisible = false;
     PixelPoint close;
     bool logoVisible = false;
-    PixelRect logo;
-    PixelRect logoPaint;  // inside the logo control
+    PixelRect logo;       // the logo's area in the design
+    PixelRect logoPaint;  // where the picture is drawn inside that area
+    // The logo control: the area narrowed to the drawn picture, so that it
+    // never lies under the titles that start after it.
+    PixelRect logoWindow;
     bool titlesCentered = true;
     PixelRect title;
     bool subtitleVisible = false;

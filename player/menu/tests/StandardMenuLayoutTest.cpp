@@ -106,10 +106,17 @@ TEST(StandardMenuLayout, LogoPaintRectangleIsBestFitLeftAligned) {
     in.hasLogo = true;
     in.logoPicture = {600, 100};
     EXPECT_EQ(LayOutStandardMenu(in).logoPaint, (PixelRect{0, 20, 150, 25}));
+    EXPECT_EQ(LayOutStandardMenu(in).logoWindow, (PixelRect{20, 20, 150, 65}));
     in.logoPicture = {50, 65};
     EXPECT_EQ(LayOutStandardMenu(in).logoPaint, (PixelRect{0, 0, 50, 65}));
     in.logoPicture = {40, 30};
     EXPECT_EQ(LayOutStandardMenu(in).logoPaint, (PixelRect{0, 17, 40, 30}));
+    // The control ends where the picture does, before the titles begin.
+    const StandardMenuLayout small = LayOutStandardMenu(in);
+    EXPECT_EQ(small.logoWindow, (PixelRect{20, 20, 40, 65}));
+    EXPECT_LT(small.logoWindow.x + small.logoWindow.width, small.title.x);
+    in.logoPicture = {0, 0};
+    EXPECT_EQ(LayOutStandardMenu(in).logoWindow.width, 0);
 }
 
 TEST(StandardMenuLayout, FramedWindowHasNoCloseButtonAndUsesBothSizes) {

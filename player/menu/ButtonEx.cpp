@@ -1,0 +1,221 @@
+#include "ButtonEx.h"
+
+#include <mmsystem.h>
+#include <windowsx.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "DeviceContexts.h"
+
+namespace {
+
+constexpr UINT_PTR kHoverTimer = 1;
+constexpr UINT kHoverPollMs = 50;
+// A rollover sound is a short effect; a bigger file is not held in memory.
+constexpr std::streamoff kMaxRolloverSound = 16 * 1024 * 1024;
+
+HBITMAP LoadPictureFile(const std::string& path) {
+    if (path.empty()) return nullptr;
+    return static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+}
+
+HBITMAP LoadEmbeddedPicture(const std::string& name) {
+    return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0));
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return !path.empty() && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+void PaintParentBackground(HWND child, HDC dc) {
+    HWND parent = GetParent(child);
+    if (!parent) return;
+    POINT origin = {0, 0};
+    MapWindowPoints(child, parent, &origin, 1);
+    POINT previous;
+    OffsetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+    SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
+CButtonEx::~CButtonEx() { StopOwnSound(); }
+
+void CButtonEx::OnWindowDestroyed() {
+    StopOwnSound();
+    hover_ = false;
+}
+
+void CButtonEx::StopOwnSound() {
+    // The rollover sound plays from our memory: it must end before that goes.
+    if (playingRollover_) PlaySoundA(nullptr, nullptr, 0);
+    playingRollover_ = false;
+}
+
+bool CButtonEx::SetBitmaps(const std::string& normal, const std::string& pressed, const std::string& focus,
+                           const std::string& rollover, const std::string& disabled) {
+    const std::string* paths[kStateCount] = {&normal, &pressed, &focus, &rollover, &disabled};
+    pictures_[kNormal].Reset();
+    pictures_[kNormal].Reset(LoadPictureFile(normal));
+    if (!pictures_[kNormal]) return false;
+    for (int state = kPressed; state < kStateCount; ++state) {
+        pictures_[state].Reset();
+        pictures_[state].Reset(LoadPictureFile(*paths[state]));
+    }
+    TakePictureSize();
+    fromFiles_ = true;
+    return true;
+}
+
+bool CButtonEx::LoadBitmaps() {
+    std::string base = resourceBaseName_;
+    if (base.empty() && Handle()) {
+        char caption[256] = {};
+        GetWindowTextA(Handle(), caption, sizeof(caption));
+        base = caption;
+    }
+    return LoadPictures(base, fromFiles_);
+}
+
+bool CButtonEx::LoadPictures(const std::string& base, bool fromFiles) {
+    for (int state = kNormal; state < kStateCount; ++state) {
+        const std::string name = base + kStateLetters[state];
+        pictures_[state].Reset();
+        pictures_[state].Reset(fromFiles ? LoadPictureFile(name) : LoadEmbeddedPicture(name));
+    }
+    if (!pictures_[kNormal]) return false;
+    TakePictureSize();
+    return true;
+}
+
+void CButtonEx::TakePictureSize() {
+    BITMAP info = {};
+    if (!GetObjectA(pictures_[kNormal].Get(), sizeof(info), &info)) return;
+    pictureSize_ = {info.bmWidth, info.bmHeight};
+    if (Handle()) {
+        SetWindowPos(Handle(), nullptr, 0, 0, pictureSize_.cx, pictureSize_.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
+    }
+}
+
+void CButtonEx::SetSounds(const std::string& rolloverPath, const std::string& clickPath) {
+    StopOwnSound();
+    rolloverSound_.clear();
+    if (FileExists(rolloverPath)) {
+        std::ifstream in(rolloverPath, std::ios::binary | std::ios::ate);
+        const std::streamoff size = in ? std::streamoff(in.tellg()) : 0;
+        if (size > 0 && size <= kMaxRolloverSound) {
+            rolloverSound_.resize(size_t(size));
+            in.seekg(0);
+            if (!in.read(rolloverSound_.data(), size)) rolloverSound_.clear();
+        }
+    }
+    clickSound_ = FileExists(clickPath) ? clickPath : std::string();
+}
+
+void CButtonEx::SetTransparentColor(COLORREF color) {
+    transparentColor_ = color;
+    useTransparentColor_ = true;
+}
+
+void CButtonEx::Show(bool show) {
+    const bool visible = show && (pictures_[kNormal] || ShowsWithoutPicture());
+    if (Handle()) ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+CButtonEx::PictureState CButtonEx::ChooseState(UINT itemState) const {
+    PictureState state = kNormal;
+    if (itemState & ODS_SELECTED) {
+        state = kPressed;
+    } else if (itemState & ODS_FOCUS) {
+        state = kFocus;
+    } else if (itemState & ODS_DISABLED) {
+        state = kDisabled;
+    }
+    if ((state == kNormal || state == kFocus) && hover_) state = kRollover;
+    if (!pictures_[state]) state = kNormal;
+    return state;
+}
+
+bool CButtonEx::DrawPicture(const DRAWITEMSTRUCT& item) {
+    if (!pictures_[kNormal] || useTransparentColor_) PaintParentBackground(Handle(), item.hDC);
+    if (!pictures_[kNormal]) return false;
+    if (!sized_) {
+        SetWindowPos(Handle(), nullptr, 0, 0, pictureSize_.cx, pictureSize_.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
+        sized_ = true;
+    }
+    const PictureState state = ChooseState(item.itemState);
+    if (drawnOnce_ && state != lastDrawn_) InvalidateRect(Handle(), nullptr, TRUE);
+    lastDrawn_ = state;
+    drawnOnce_ = true;
+
+    wingui::MemoryDc source(item.hDC);
+    if (!source) return true;
+    wingui::SelectedObject picture(source.Dc(), pictures_[state].Get());
+    const int x = item.rcItem.left;
+    const int y = item.rcItem.top;
+    if (useTransparentColor_) {
+        TransparentBlt(item.hDC, x, y, pictureSize_.cx, pictureSize_.cy, source.Dc(), 0, 0, pictureSize_.cx,
+                       pictureSize_.cy, transparentColor_);
+    } else {
+        BitBlt(item.hDC, x, y, pictureSize_.cx, pictureSize_.cy, source.Dc(), 0, 0, SRCCOPY);
+    }
+    return true;
+}
+
+void CButtonEx::DrawItem(const DRAWITEMSTRUCT& item) { DrawPicture(item); }
+
+void CButtonEx::OnMouseMove(POINT client) {
+    POINT screen = client;
+    ClientToScreen(Handle(), &screen);
+    RECT area;
+    GetWindowRect(Handle(), &area);
+    KillTimer(Handle(), kHoverTimer);
+    const bool inside = PtInRect(&area, screen) != FALSE;
+    if (inside) SetTimer(Handle(), kHoverTimer, kHoverPollMs, nullptr);
+    if (inside == hover_) return;
+    hover_ = inside;
+    if (hover_ && !rolloverSound_.empty()) {
+        PlaySoundA(nullptr, nullptr, 0);
+        playingRollover_ = PlaySoundA(rolloverSound_.data(), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT) != FALSE;
+    }
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+LRESULT CButtonEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_MOUSEMOVE:
+            OnMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            break;
+        case WM_TIMER:
+            if (wParam == kHoverTimer) {
+                POINT cursor;
+                GetCursorPos(&cursor);
+                ScreenToClient(Handle(), &cursor);
+                SendMessageA(Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(cursor.x, cursor.y));
+                return 0;
+            }
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            if (!clickSound_.empty()) {
+                StopOwnSound();
+                PlaySoundA(nullptr, nullptr, 0);
+                PlaySoundA(clickSound_.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+            }
+            break;
+        case WM_ERASEBKGND:
+            PaintParentBackground(Handle(), reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_DESTROY:
+            KillTimer(Handle(), kHoverTimer);
+            break;
+        default:
+            break;
+    }
+    return DefaultProc(message, wParam, lParam);
+}

@@ -1,0 +1,84 @@
+#include "ButtonTxt.h"
+
+#include <vector>
+
+#include "DeviceContexts.h"
+
+CButtonTxt::CButtonTxt() {
+    for (int which = kNormalFont; which <= kDisabledFont; ++which) {
+        LOGFONTA& description = descriptions_[which];
+        description.lfWeight = FW_NORMAL;
+        description.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynA(description.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
+        RecreateFont(which);
+    }
+}
+
+template <class Change>
+void CButtonTxt::ChangeFonts(int which, Change change) {
+    for (int font = kNormalFont; font <= kDisabledFont; ++font) {
+        if (which == kBothFonts || which == font) {
+            change(font);
+            RecreateFont(font);
+        }
+    }
+}
+
+void CButtonTxt::RecreateFont(int which) {
+    LOGFONTA description = descriptions_[which];
+    wingui::WindowDc screen(nullptr);
+    const int dpiY = screen.Dc() ? GetDeviceCaps(screen.Dc(), LOGPIXELSY) : 96;
+    description.lfHeight = -MulDiv(tenths_[which], dpiY, 720);
+    fonts_[which].Reset(CreateFontIndirectA(&description));
+}
+
+void CButtonTxt::SetUnderline(bool on, int which) {
+    ChangeFonts(which, [&](int font) { descriptions_[font].lfUnderline = on; });
+}
+void CButtonTxt::SetStrikeout(bool on, int which) {
+    ChangeFonts(which, [&](int font) { descriptions_[font].lfStrikeOut = on; });
+}
+void CButtonTxt::SetItalic(bool on, int which) {
+    ChangeFonts(which, [&](int font) { descriptions_[font].lfItalic = on; });
+}
+void CButtonTxt::SetFontName(const std::string& face, int which) {
+    ChangeFonts(which, [&](int font) { lstrcpynA(descriptions_[font].lfFaceName, face.c_str(), LF_FACESIZE); });
+}
+void CButtonTxt::SetFontSize(int points, int which) {
+    ChangeFonts(which, [&](int font) { tenths_[font] = points * 10; });
+}
+void CButtonTxt::SetBold(bool on, int which) {
+    ChangeFonts(which, [&](int font) { descriptions_[font].lfWeight = on ? FW_BOLD : FW_NORMAL; });
+}
+
+void CButtonTxt::SetTextColor(COLORREF color) { normalColor_ = hoverColor_ = pressedColor_ = disabledColor_ = color; }
+
+void CButtonTxt::SetTextIndent(int x) {
+    indent_.x = x;
+    alignment_ = DT_LEFT;
+}
+
+COLORREF CButtonTxt::TextColorFor(UINT itemState) const {
+    if (itemState & ODS_SELECTED) return pressedColor_;
+    if (itemState & (ODS_FOCUS | ODS_DEFAULT)) return IsHovering() ? hoverColor_ : normalColor_;
+    if (itemState & (ODS_DISABLED | ODS_GRAYED)) return disabledColor_;
+    return IsHovering() ? hoverColor_ : normalColor_;
+}
+
+void CButtonTxt::DrawItem(const DRAWITEMSTRUCT& item) {
+    DrawPicture(item);
+    RECT area = item.rcItem;
+    area.left += indent_.x;
+    area.top += indent_.y;
+    if (item.itemState & ODS_SELECTED) OffsetRect(&area, pressedShift_.x, pressedShift_.y);
+
+    const bool disabled = (item.itemState & (ODS_DISABLED | ODS_GRAYED)) != 0;
+    wingui::SelectedObject font(item.hDC, fonts_[disabled ? kDisabledFont : kNormalFont].Get());
+    ::SetTextColor(item.hDC, TextColorFor(item.itemState));
+    SetBkMode(item.hDC, TRANSPARENT);
+
+    const int length = GetWindowTextLengthA(Handle());
+    std::vector<char> caption(size_t(length) + 1);
+    GetWindowTextA(Handle(), caption.data(), length + 1);
+    DrawTextA(item.hDC, caption.data(), length, &area, alignment_ | DT_VCENTER | DT_SINGLELINE);
+}

@@ -1,0 +1,190 @@
+#include "PictureEx.h"
+
+#include <vector>
+
+#include "ButtonEx.h"
+#include "DeviceContexts.h"
+#include "gif/GifFrames.h"
+#include "layout/PictureFit.h"
+
+namespace {
+
+void RegisterPictureClass() {
+    static const bool registered = [] {
+        WNDCLASSA windowClass = {};
+        windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
+        windowClass.lpszClassName = CPictureEx::kClassName;
+        return RegisterClassA(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
+DWORD WINAPI AnimationThread(void* parameter) {
+    // The thread's own reference keeps the canvas and its frames alive.
+    auto* handedOver = static_cast<std::shared_ptr<CPictureCanvas>*>(parameter);
+    std::shared_ptr<CPictureCanvas> canvas = std::move(*handedOver);
+    delete handedOver;
+    canvas->Animate();
+    return 0;
+}
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    wingui::KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    LARGE_INTEGER size = {};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 ||
+        size.QuadPart > LONGLONG(CPictureEx::kMaxFileSize)) {
+        return false;
+    }
+    bytes.resize(size_t(size.QuadPart));
+    DWORD read = 0;
+    return ReadFile(file.Get(), bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size();
+}
+
+}  // namespace
+
+CPictureEx::CPictureEx() { RegisterPictureClass(); }
+
+CPictureEx::~CPictureEx() { Unload(); }
+
+bool CPictureEx::Load(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        Unload();
+        return false;
+    }
+    return LoadFromBuffer(bytes.data(), bytes.size());
+}
+
+bool CPictureEx::LoadFromBuffer(const std::uint8_t* data, std::size_t size) {
+    Unload();
+    auto canvas = std::make_shared<CPictureCanvas>();
+    bool decoded = false;
+    if (gif::IsGif(data, size)) {
+        canvas_ = canvas;
+        decoded = LoadGif(data, size);
+        canvas_.reset();
+    } else {
+        decoded = DecodePicture(data, size, single_);
+        size_ = single_.pixels;
+    }
+    if (!decoded || !canvas->Prepare(size_.cx, size_.cy)) {
+        single_ = DecodedPicture();
+        size_ = {0, 0};
+        return false;
+    }
+    canvas->background = GetSysColor(COLOR_BTNFACE);
+    canvas_ = std::move(canvas);
+    return true;
+}
+
+bool CPictureEx::LoadGif(const std::uint8_t* data, std::size_t size) {
+    gif::GifFrames split;
+    if (!gif::SplitGif(data, size, split)) return false;
+    size_ = {split.width, split.height};
+    if (split.frames.size() == 1) return DecodePicture(data, size, single_);
+    for (const gif::GifFrame& frame : split.frames) {
+        AnimationFrame decoded;
+        if (!DecodePicture(frame.data.data(), frame.data.size(), decoded.picture)) continue;
+        decoded.left = frame.left;
+        decoded.top = frame.top;
+        decoded.width = frame.width;
+        decoded.height = frame.height;
+        decoded.delay = frame.delay;
+        decoded.disposal = frame.disposal;
+        canvas_->frames.push_back(std::move(decoded));
+    }
+    if (canvas_->frames.size() == 1) {
+        // Only one frame could be decoded: it is shown still.
+        single_ = std::move(canvas_->frames.front().picture);
+        canvas_->frames.clear();
+        return true;
+    }
+    return !canvas_->frames.empty();
+}
+
+bool CPictureEx::Draw() {
+    if (!canvas_) return false;
+    if (IsAnimated()) {
+        if (thread_) return true;
+        canvas_->window = Handle();
+        canvas_->stopRequested = false;
+        canvas_->stopEvent.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+        if (!canvas_->stopEvent) return false;
+        auto* handedOver = new std::shared_ptr<CPictureCanvas>(canvas_);
+        thread_.Reset(CreateThread(nullptr, 0, AnimationThread, handedOver, CREATE_SUSPENDED, nullptr));
+        if (!thread_) {
+            delete handedOver;
+            return false;
+        }
+        ResumeThread(thread_.Get());
+        return true;
+    }
+    canvas_->RenderWhole(single_);
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+    return true;
+}
+
+void CPictureEx::Stop() {
+    if (!thread_ || !canvas_) {
+        thread_.Reset();
+        return;
+    }
+    canvas_->stopRequested = true;
+    SetEvent(canvas_->stopEvent.Get());
+    if (WaitForSingleObject(thread_.Get(), 5000) == WAIT_OBJECT_0) {
+        canvas_->stopRequested = false;
+        ResetEvent(canvas_->stopEvent.Get());
+    } else {
+        // The thread still draws into this canvas and owns it now; it goes
+        // when the thread ends. This control starts again from empty.
+        canvas_.reset();
+        single_ = DecodedPicture();
+        size_ = {0, 0};
+    }
+    thread_.Reset();
+}
+
+void CPictureEx::Unload() {
+    Stop();
+    canvas_.reset();
+    single_ = DecodedPicture();
+    size_ = {0, 0};
+    if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+RECT CPictureEx::GetPaintRect() const {
+    RECT client = {0, 0, 0, 0};
+    if (Handle()) GetClientRect(Handle(), &client);
+    const menulayout::PixelRect fitted = menulayout::FitPicture(client.right, client.bottom, size_.cx, size_.cy,
+                                                                {StretchToFill, BestFit, AlignLeft});
+    return {fitted.x, fitted.y, fitted.x + fitted.width, fitted.y + fitted.height};
+}
+
+void CPictureEx::Paint() {
+    wingui::PaintScope paint(Handle());
+    PaintParentBackground(Handle(), paint.Dc());
+    const RECT area = GetPaintRect();
+    if (!canvas_ || area.right <= area.left || area.bottom <= area.top) return;
+    canvas_->StretchTo(paint.Dc(), area);
+}
+
+LRESULT CPictureEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // transparent: the window behind shows around the picture
+        case WM_DESTROY:
+            Stop();
+            break;
+        default:
+            break;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
