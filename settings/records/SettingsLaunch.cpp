@@ -1,19 +1,7 @@
 #include "SettingsLaunch.h"
 
 #include "../SettingsFileAccess.h"
-
-namespace {
-
-bool EndsWithExecutableExtension(const std::string& name) {
-    if (name.size() < 3) return false;
-    std::string tail = name.substr(name.size() - 3);
-    for (char& c : tail) {
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    }
-    return tail == "exe" || tail == "bat" || tail == "com";
-}
-
-}  // namespace
+#include "../util/PathNames.h"
 
 bool CSettingsLaunch::Load() {
     CSettings::Load();
@@ -68,5 +56,5 @@ void CSettingsLaunch::LoadLegacy(const std::string& section, int index) {
     ReadBool(file, section, "Maximize" + n, Maximize);
     ReadBool(file, section, "Kiosk" + n, Kiosk);
     ReadBool(file, section, "LaunchAndWait" + n, LaunchAndWait);
-    LaunchTypeV3 = EndsWithExecutableExtension(File) ? kLaunchRunFromDisc : kLaunchOpenDocument;
+    LaunchTypeV3 = IsExecutableName(File) ? kLaunchRunFromDisc : kLaunchOpenDocument;
 }
