@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ActionsFixture.h"
+#include "MenuFixtureDisc.h"
 #include "ValueEncoding.h"
 
 namespace {
@@ -89,7 +90,52 @@ void ExpectWelcomeAndEnd(e2e::RunningProgram& player) {
     EXPECT_TRUE(player.WaitForExit(20000));
 }
 
+// License (first time only), a menu, and a message after the menu.
+std::string LicenseMenuActionSettings(const std::string& discNumber) {
+    std::string ini = "[General]\r\nVersion=3\r\nAppVersion=3\r\nAutorunType=2\r\nCdID=" + discNumber +
+                      "\r\n[Root]\r\nSettingsCount=3\r\n";
+    menu_e2e::WriteNode({{{"SettingType", "5"}, {"Active", "true"}, {"Display", "1"}, {"File", "\\License.txt"}}, {}},
+                        "Root.1", ini);
+    menu_e2e::WriteNode(menu_e2e::Menu("Main", {menu_e2e::Button("Nothing")}), "Root.2", ini);
+    menu_e2e::WriteNode(menu_e2e::MessageAction("After", "After the menu."), "Root.3", ini);
+    return ini;
+}
+
+// Closes the menu with its close button and answers the message after it.
+void CloseMenuAndEnd(e2e::RunningProgram& player, HWND menu) {
+    e2e::PressButton(GetDlgItem(menu, 1015));
+    HWND after = player.WaitForWindow("#32770", "After");
+    ASSERT_NE(after, nullptr) << "the step after the menu did not run";
+    EXPECT_EQ(e2e::MessageBoxText(after), "After the menu.");
+    e2e::PressDialogButton(after, IDOK);
+    EXPECT_TRUE(player.WaitForExit(20000));
+}
+
 }  // namespace
+
+TEST(SequencerFirstRun, LicenseThenMenuThenActionAndTheSecondRunOpensTheMenuAtOnce) {
+    CTestDiscHistory history;
+    e2e::FixtureDisc disc;
+    menu_e2e::MakeMenuDisc(disc, {});
+    disc.WriteSettings(LicenseMenuActionSettings(history.Number()));
+    disc.WriteFile("License.txt", "You may use this disc.\r\n");
+    {
+        auto player = e2e::RunningProgram::Start(disc.Path("Autorun.exe"));
+        ASSERT_TRUE(player.Started());
+        AcceptLicense(player);
+        HWND menu = player.WaitForWindow("#32770", "Main");
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(history.Value("License", "Root.1"), "1");
+        CloseMenuAndEnd(player, menu);
+    }
+    auto second = e2e::RunningProgram::Start(disc.Path("Autorun.exe"));
+    ASSERT_TRUE(second.Started());
+    HWND menu = second.WaitForWindow("#32770", "Main");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(second.VisibleWindows().size(), 1u) << "only the menu shows on the second run";
+    e2e::SaveScreenshot(menu, "sequencer-second-run-menu");
+    CloseMenuAndEnd(second, menu);
+}
 
 TEST(SequencerFirstRun, LicenseAndLoginAreAskedOnlyTheFirstTime) {
     CTestDiscHistory history;
