@@ -182,6 +182,7 @@ void CButtonEx::OnMouseMove(POINT client) {
     if (hover_ && !rolloverSound_.empty()) {
         PlaySoundA(nullptr, nullptr, 0);
         playingRollover_ = PlaySoundA(rolloverSound_.data(), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT) != FALSE;
+        ++rolloverPlays_;
     }
     InvalidateRect(Handle(), nullptr, TRUE);
 }

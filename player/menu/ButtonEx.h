@@ -36,6 +36,8 @@ public:
     bool IsHovering() const { return hover_; }
     bool HasRolloverSound() const { return !rolloverSound_.empty(); }
     const std::string& ClickSound() const { return clickSound_; }
+    // How often the rollover sound was started.
+    int RolloverPlays() const { return rolloverPlays_; }
     // The state whose picture the last drawing showed.
     PictureState LastDrawn() const { return lastDrawn_; }
 
@@ -72,6 +74,7 @@ private:
     std::vector<char> rolloverSound_;
     std::string clickSound_;
     bool playingRollover_ = false;
+    int rolloverPlays_ = 0;
 };
 
 // Paints what the parent window shows behind the child into the child's

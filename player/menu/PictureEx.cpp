@@ -168,9 +168,13 @@ RECT CPictureEx::GetPaintRect() const {
 void CPictureEx::Paint() {
     wingui::PaintScope paint(Handle());
     PaintParentBackground(Handle(), paint.Dc());
+    PaintTo(paint.Dc());
+}
+
+void CPictureEx::PaintTo(HDC dc) {
     const RECT area = GetPaintRect();
     if (!canvas_ || area.right <= area.left || area.bottom <= area.top) return;
-    canvas_->StretchTo(paint.Dc(), area);
+    canvas_->StretchTo(dc, area);
 }
 
 LRESULT CPictureEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -29,6 +29,9 @@ public:
     void Unload();
     // Where the picture goes inside the control's client area.
     RECT GetPaintRect() const;
+    // Draws what the control shows into the context (its paint handler,
+    // and a way to look at the control without a screen).
+    void PaintTo(HDC dc);
 
     SIZE PictureSize() const { return size_; }
     bool IsAnimated() const { return canvas_ && canvas_->frames.size() > 1; }
