@@ -24,14 +24,16 @@ menuwright_wine_ready() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   exec 9>"$WINEPREFIX.lock"
   flock 9
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  # The registry files appear only when the wineserver writes them, so a
+  # marker of our own says that the prefix has been set up.
+  if [ ! -f "$WINEPREFIX/.menuwright-ready" ]; then
     # No Mono or Gecko downloads: this machine has no network, and their
     # install prompts would block every test.
     WINEDLLOVERRIDES="mscoree=;mshtml=" "$WINE64" wineboot -i >/dev/null 2>&1 || true
     # Xvfb runs no window manager: let Wine draw captions and frames itself so
     # windows and screenshots look as they do on Windows.
     "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-
+    touch "$WINEPREFIX/.menuwright-ready"
   fi
   "$WINESERVER" -p >/dev/null 2>&1 || true
   flock -u 9
