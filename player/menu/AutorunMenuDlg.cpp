@@ -24,13 +24,8 @@ void ApplyFont(CStaticEx& label, const MenuFont& font) {
 }
 
 void ApplyFont(CButtonTxt& button, const MenuFont& font) {
-    button.SetFontName(font.Face, CButtonTxt::kBothFonts);
-    button.SetFontSize(font.Size, CButtonTxt::kBothFonts);
+    button.SetCaptionFont(font.Face, font.Size, font.Bold, font.Italic, font.Underline, font.Strikeout);
     button.SetTextColor(font.Color);
-    button.SetBold(font.Bold, CButtonTxt::kBothFonts);
-    button.SetItalic(font.Italic, CButtonTxt::kBothFonts);
-    button.SetStrikeout(font.Strikeout, CButtonTxt::kBothFonts);
-    button.SetUnderline(font.Underline, CButtonTxt::kBothFonts);
 }
 
 void AlignLeft(HWND label) {
@@ -171,6 +166,10 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
         }
     }
 
+    // One set of pictures for all buttons: every button shows the same four.
+    const CButtonEx::PictureSet pictures = CButtonEx::LoadPictureSet(
+        baseFolder_ + menu.ButtonUFile, baseFolder_ + menu.ButtonDFile, baseFolder_ + menu.ButtonFFile,
+        baseFolder_ + menu.ButtonRFile, std::string());
     int shown = 0;
     for (const auto& entry : menu.Buttons()) {
         CSettings* record = entry.get();
@@ -179,8 +178,7 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
         CButtonTxt& button = buttons_[shown++];
         ApplyFont(button, menu.ButtonText);
         SetWindowTextA(button.Handle(), record->GetName().c_str());
-        button.SetBitmaps(baseFolder_ + menu.ButtonUFile, baseFolder_ + menu.ButtonDFile,
-                          baseFolder_ + menu.ButtonFFile, baseFolder_ + menu.ButtonRFile, std::string());
+        button.SetBitmaps(pictures);
         if (!preview_) {
             button.SetSounds(baseFolder_ + "\\AutoRun\\RollOver.wav", baseFolder_ + "\\AutoRun\\BtnClick.wav");
         }
@@ -293,6 +291,31 @@ bool CAutorunMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
 void CAutorunMenuDlg::PaintBackground(HDC dc) {
     RECT client;
     GetClientRect(Handle(), &client);
+    if (!backgroundCache_ || cacheSize_.cx != client.right || cacheSize_.cy != client.bottom) {
+        wingui::WindowDc screen(Handle());
+        backgroundCache_.Reset(CreateCompatibleBitmap(screen.Dc(), client.right, client.bottom));
+        cacheSize_ = {client.right, client.bottom};
+        wingui::MemoryDc cache(screen.Dc());
+        if (backgroundCache_ && cache) {
+            wingui::SelectedObject into(cache.Dc(), backgroundCache_.Get());
+            DrawBackground(cache.Dc(), client);
+        } else {
+            backgroundCache_.Reset();
+        }
+    }
+    wingui::MemoryDc cache(dc);
+    if (!backgroundCache_ || !cache) {
+        DrawBackground(dc, client);
+        return;
+    }
+    wingui::SelectedObject from(cache.Dc(), backgroundCache_.Get());
+    RECT clip;
+    if (GetClipBox(dc, &clip) == NULLREGION) return;
+    BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, cache.Dc(), clip.left, clip.top,
+           SRCCOPY);
+}
+
+void CAutorunMenuDlg::DrawBackground(HDC dc, const RECT& client) {
     FillRect(dc, &client, GetSysColorBrush(COLOR_3DFACE));
     if (!menu_ || menu_->MenuType == CSettingsHtml::kHtmlMenu) return;
     const int cw = client.right;

@@ -69,12 +69,17 @@ protected:
 private:
     void AttachControls();
     void PlaceWindow();
+    void DrawBackground(HDC dc, const RECT& client);
     void PaintBackgroundPicture(HDC dc, const RECT& client);
 
     bool preview_ = false;
     std::string baseFolder_;
     wingui::Bitmap background_;
     SIZE backgroundSize_ = {0, 0};
+    // The whole background drawn once: every control paints the part behind
+    // it, and a gradient or stretched picture costs too much to draw each time.
+    wingui::Bitmap backgroundCache_;
+    SIZE cacheSize_ = {0, 0};
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     menulayout::StandardMenuLayout layout_;

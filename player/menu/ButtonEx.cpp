@@ -15,13 +15,17 @@ constexpr UINT kHoverPollMs = 50;
 // A rollover sound is a short effect; a bigger file is not held in memory.
 constexpr std::streamoff kMaxRolloverSound = 16 * 1024 * 1024;
 
-HBITMAP LoadPictureFile(const std::string& path) {
-    if (path.empty()) return nullptr;
-    return static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+CButtonEx::Picture Owned(HBITMAP bitmap) {
+    return bitmap ? std::make_shared<wingui::Bitmap>(bitmap) : CButtonEx::Picture();
 }
 
-HBITMAP LoadEmbeddedPicture(const std::string& name) {
-    return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0));
+CButtonEx::Picture LoadPictureFile(const std::string& path) {
+    if (path.empty()) return {};
+    return Owned(static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+}
+
+CButtonEx::Picture LoadEmbeddedPicture(const std::string& name) {
+    return Owned(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0)));
 }
 
 bool FileExists(const std::string& path) {
@@ -55,16 +59,26 @@ void CButtonEx::StopOwnSound() {
     playingRollover_ = false;
 }
 
+CButtonEx::PictureSet CButtonEx::LoadPictureSet(const std::string& normal, const std::string& pressed,
+                                                const std::string& focus, const std::string& rollover,
+                                                const std::string& disabled) {
+    PictureSet set;
+    const std::string* paths[kStateCount] = {&normal, &pressed, &focus, &rollover, &disabled};
+    for (int state = kNormal; state < kStateCount; ++state) set.pictures[state] = LoadPictureFile(*paths[state]);
+    return set;
+}
+
 bool CButtonEx::SetBitmaps(const std::string& normal, const std::string& pressed, const std::string& focus,
                            const std::string& rollover, const std::string& disabled) {
-    const std::string* paths[kStateCount] = {&normal, &pressed, &focus, &rollover, &disabled};
-    pictures_[kNormal].Reset();
-    pictures_[kNormal].Reset(LoadPictureFile(normal));
+    pictures_[kNormal].reset();
+    return SetBitmaps(LoadPictureSet(normal, pressed, focus, rollover, disabled));
+}
+
+bool CButtonEx::SetBitmaps(const PictureSet& set) {
+    // Without a normal picture the other states keep what they had.
+    pictures_[kNormal] = set.pictures[kNormal];
     if (!pictures_[kNormal]) return false;
-    for (int state = kPressed; state < kStateCount; ++state) {
-        pictures_[state].Reset();
-        pictures_[state].Reset(LoadPictureFile(*paths[state]));
-    }
+    for (int state = kPressed; state < kStateCount; ++state) pictures_[state] = set.pictures[state];
     TakePictureSize();
     fromFiles_ = true;
     return true;
@@ -83,8 +97,8 @@ bool CButtonEx::LoadBitmaps() {
 bool CButtonEx::LoadPictures(const std::string& base, bool fromFiles) {
     for (int state = kNormal; state < kStateCount; ++state) {
         const std::string name = base + kStateLetters[state];
-        pictures_[state].Reset();
-        pictures_[state].Reset(fromFiles ? LoadPictureFile(name) : LoadEmbeddedPicture(name));
+        pictures_[state].reset();
+        pictures_[state] = fromFiles ? LoadPictureFile(name) : LoadEmbeddedPicture(name);
     }
     if (!pictures_[kNormal]) return false;
     TakePictureSize();
@@ -93,7 +107,7 @@ bool CButtonEx::LoadPictures(const std::string& base, bool fromFiles) {
 
 void CButtonEx::TakePictureSize() {
     BITMAP info = {};
-    if (!GetObjectA(pictures_[kNormal].Get(), sizeof(info), &info)) return;
+    if (!GetObjectA(PictureOf(kNormal), sizeof(info), &info)) return;
     pictureSize_ = {info.bmWidth, info.bmHeight};
     if (Handle()) {
         SetWindowPos(Handle(), nullptr, 0, 0, pictureSize_.cx, pictureSize_.cy,
@@ -155,7 +169,7 @@ bool CButtonEx::DrawPicture(const DRAWITEMSTRUCT& item) {
 
     wingui::MemoryDc source(item.hDC);
     if (!source) return true;
-    wingui::SelectedObject picture(source.Dc(), pictures_[state].Get());
+    wingui::SelectedObject picture(source.Dc(), PictureOf(state));
     const int x = item.rcItem.left;
     const int y = item.rcItem.top;
     if (useTransparentColor_) {

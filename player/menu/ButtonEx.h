@@ -3,6 +3,7 @@
 // tracking and sounds. The owner hands it its WM_DRAWITEM requests.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,15 @@
 class CButtonEx : public wingui::CSubclassedWindow {
 public:
     enum PictureState { kNormal = 0, kPressed, kFocus, kRollover, kDisabled, kStateCount };
+    using Picture = std::shared_ptr<wingui::Bitmap>;
+    // The five state pictures, loadable once and shared by many buttons
+    // (the menu's twelve buttons all show the same set).
+    struct PictureSet {
+        Picture pictures[kStateCount];
+    };
+    // Loads a set from bitmap files; a state whose file cannot be loaded has none.
+    static PictureSet LoadPictureSet(const std::string& normal, const std::string& pressed, const std::string& focus,
+                                     const std::string& rollover, const std::string& disabled);
     // The letters that name each state's picture file or embedded bitmap.
     static constexpr char kStateLetters[kStateCount] = {'U', 'D', 'F', 'R', 'X'};
 
@@ -22,6 +32,8 @@ public:
     // picture) when the normal one cannot be loaded.
     bool SetBitmaps(const std::string& normal, const std::string& pressed, const std::string& focus,
                     const std::string& rollover, const std::string& disabled);
+    // The same with a set loaded before.
+    bool SetBitmaps(const PictureSet& set);
     // The same from embedded bitmaps named by the base name (or the caption)
     // followed by the state letter.
     bool LoadBitmaps();
@@ -57,11 +69,12 @@ protected:
 
 private:
     bool LoadPictures(const std::string& base, bool fromFiles);
+    HBITMAP PictureOf(PictureState state) const { return pictures_[state] ? pictures_[state]->Get() : nullptr; }
     void TakePictureSize();
     void OnMouseMove(POINT client);
     void StopOwnSound();
 
-    wingui::Bitmap pictures_[kStateCount];
+    Picture pictures_[kStateCount];
     SIZE pictureSize_ = {0, 0};
     std::string resourceBaseName_;
     bool fromFiles_ = false;

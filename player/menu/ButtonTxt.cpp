@@ -24,12 +24,31 @@ void CButtonTxt::ChangeFonts(int which, Change change) {
     }
 }
 
-void CButtonTxt::RecreateFont(int which) {
+// A font is made when it is first drawn with: the disabled one rarely is,
+// and a menu sets every value of its twelve buttons' fonts before drawing.
+void CButtonTxt::RecreateFont(int which) { fonts_[which].Reset(); }
+
+HFONT CButtonTxt::FontFor(int which) {
+    if (fonts_[which]) return fonts_[which].Get();
     LOGFONTA description = descriptions_[which];
     wingui::WindowDc screen(nullptr);
     const int dpiY = screen.Dc() ? GetDeviceCaps(screen.Dc(), LOGPIXELSY) : 96;
     description.lfHeight = -MulDiv(tenths_[which], dpiY, 720);
     fonts_[which].Reset(CreateFontIndirectA(&description));
+    return fonts_[which].Get();
+}
+
+void CButtonTxt::SetCaptionFont(const std::string& face, int points, bool bold, bool italic, bool underline,
+                                bool strikeout) {
+    ChangeFonts(kBothFonts, [&](int font) {
+        LOGFONTA& d = descriptions_[font];
+        lstrcpynA(d.lfFaceName, face.c_str(), LF_FACESIZE);
+        tenths_[font] = points * 10;
+        d.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+        d.lfItalic = italic;
+        d.lfUnderline = underline;
+        d.lfStrikeOut = strikeout;
+    });
 }
 
 void CButtonTxt::SetUnderline(bool on, int which) {
@@ -73,7 +92,7 @@ void CButtonTxt::DrawItem(const DRAWITEMSTRUCT& item) {
     if (item.itemState & ODS_SELECTED) OffsetRect(&area, pressedShift_.x, pressedShift_.y);
 
     const bool disabled = (item.itemState & (ODS_DISABLED | ODS_GRAYED)) != 0;
-    wingui::SelectedObject font(item.hDC, fonts_[disabled ? kDisabledFont : kNormalFont].Get());
+    wingui::SelectedObject font(item.hDC, FontFor(disabled ? kDisabledFont : kNormalFont));
     ::SetTextColor(item.hDC, TextColorFor(item.itemState));
     SetBkMode(item.hDC, TRANSPARENT);
 

@@ -16,6 +16,8 @@ public:
     void SetFontName(const std::string& face, int which);
     void SetFontSize(int points, int which);
     void SetBold(bool on, int which);
+    // Every font value at once, for both fonts: one font made instead of one per setter.
+    void SetCaptionFont(const std::string& face, int points, bool bold, bool italic, bool underline, bool strikeout);
     // The normal, hover, pressed and disabled text all take this colour.
     void SetTextColor(COLORREF color);
     // Designer only: the caption starts x pixels from the left edge.
@@ -23,7 +25,7 @@ public:
 
     void DrawItem(const DRAWITEMSTRUCT& item) override;
 
-    HFONT NormalFont() const { return fonts_[kNormalFont].Get(); }
+    HFONT NormalFont() { return FontFor(kNormalFont); }
     const LOGFONTA& FontDescription(int which) const { return descriptions_[which]; }
     int FontTenths(int which) const { return tenths_[which]; }
 
@@ -34,6 +36,7 @@ private:
     template <class Change>
     void ChangeFonts(int which, Change change);
     void RecreateFont(int which);
+    HFONT FontFor(int which);
     COLORREF TextColorFor(UINT itemState) const;
 
     LOGFONTA descriptions_[2] = {};

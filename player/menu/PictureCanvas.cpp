@@ -10,6 +10,11 @@ constexpr long long kMaxCanvasPixels = 64LL * 1024 * 1024;
 
 }  // namespace
 
+UINT FrameReadyMessage() {
+    static const UINT message = RegisterWindowMessageA("MenuwrightPictureFrameReady");
+    return message;
+}
+
 CPictureCanvas::~CPictureCanvas() {
     if (dc_ && previousBitmap_) SelectObject(dc_.Dc(), previousBitmap_);
 }
@@ -94,7 +99,8 @@ void CPictureCanvas::Animate() {
             }
             DrawFrame(index, saved);
         }
-        InvalidateRect(window, nullptr, FALSE);
+        // The window is the user-interface thread's: it is told, not touched.
+        PostMessageA(window, FrameReadyMessage(), 0, 0);
         if (WaitForSingleObject(stopEvent.Get(), gif::FrameDurationMs(frames[index].delay)) != WAIT_TIMEOUT) break;
         if (++index == frames.size()) {
             index = 0;

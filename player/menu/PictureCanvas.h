@@ -15,6 +15,9 @@
 #include "Handles.h"
 #include "PictureDecoder.h"
 
+// Posted to the picture control by the animation thread after each frame.
+UINT FrameReadyMessage();
+
 struct AnimationFrame {
     DecodedPicture picture;
     int left = 0;
@@ -45,7 +48,7 @@ public:
     // The animation: runs on its own thread until the stop event.
     std::vector<AnimationFrame> frames;
     COLORREF background = RGB(0, 0, 0);
-    HWND window = nullptr;  // invalidated after every frame
+    HWND window = nullptr;  // told after every frame
     wingui::KernelHandle stopEvent;
     std::atomic<bool> stopRequested{false};
     void Animate();

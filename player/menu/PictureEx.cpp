@@ -112,6 +112,7 @@ bool CPictureEx::Draw() {
     if (IsAnimated()) {
         if (thread_) return true;
         canvas_->window = Handle();
+        FrameReadyMessage();
         canvas_->stopRequested = false;
         canvas_->stopEvent.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
         if (!canvas_->stopEvent) return false;
@@ -178,6 +179,10 @@ void CPictureEx::PaintTo(HDC dc) {
 }
 
 LRESULT CPictureEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == FrameReadyMessage()) {
+        InvalidateRect(Handle(), nullptr, FALSE);
+        return 0;
+    }
     switch (message) {
         case WM_PAINT:
             Paint();

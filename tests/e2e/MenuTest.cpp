@@ -152,7 +152,9 @@ TEST(Menu, WindowCloseButtonWhoseActionStopsShowsTheMenuAgain) {
 }
 
 TEST(Menu, SubmenuHidesItsParentAndEscapeShowsItAgain) {
-    Node submenu = Menu("Inner menu", {Button("Deep", {MessageAction("Deep", "inside")})});
+    // The inner menu animates its logo on a thread of its own until it closes.
+    Node submenu = Menu("Inner menu", {Button("Deep", {MessageAction("Deep", "inside")})},
+                        {{"LogoFilename", "\\AutoRun\\Menu\\Spinner.gif"}});
     e2e::FixtureDisc disc;
     MakeMenuDisc(disc, {Menu("Outer menu", {Button("More", {submenu, MessageAction("Back", "after the submenu")})})});
     auto player = e2e::RunningProgram::Start(disc.Path("Autorun.exe"));
