@@ -159,9 +159,10 @@ bool RegistryUtil::ReadValue(const std::string& valueName, void* buffer, DWORD b
     DWORD type = REG_NONE;
     DWORD size = bufferSize;
     lastResult_ = RegQueryValueExA(key_, valueName.c_str(), nullptr, &type, static_cast<BYTE*>(buffer), &size);
+    char* text = static_cast<char*>(buffer);
+    if (lastResult_ == ERROR_MORE_DATA) text[bufferSize - 1] = '\0';
     if (lastResult_ != ERROR_SUCCESS) return false;
     if (!IsStringType(type)) return true;
-    char* text = static_cast<char*>(buffer);
     if (size < bufferSize) {
         text[size] = '\0';
         return true;

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <string>
+#include <thread>
 
 #include "Handles.h"
 #include "tests/TempDir.h"
@@ -100,6 +101,44 @@ private:
     }
 
     HWND window_ = nullptr;
+};
+
+// While it lives, closes every dialog (such as a message box of the shell)
+// that the creating thread shows, and counts them.
+class CDialogCloser {
+public:
+    CDialogCloser() : thread_(GetCurrentThreadId()), watcher_([this] { Watch(); }) {}
+    ~CDialogCloser() {
+        stop_ = true;
+        watcher_.join();
+    }
+    CDialogCloser(const CDialogCloser&) = delete;
+    CDialogCloser& operator=(const CDialogCloser&) = delete;
+
+    int Closed() const { return closed_.load(); }
+
+private:
+    static BOOL CALLBACK CloseDialog(HWND window, LPARAM self) {
+        char className[32] = {};
+        GetClassNameA(window, className, sizeof(className));
+        if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window)) {
+            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+            PostMessageA(window, WM_CLOSE, 0, 0);
+            ++reinterpret_cast<CDialogCloser*>(self)->closed_;
+        }
+        return TRUE;
+    }
+    void Watch() {
+        while (!stop_) {
+            EnumThreadWindows(thread_, &CDialogCloser::CloseDialog, reinterpret_cast<LPARAM>(this));
+            Sleep(50);
+        }
+    }
+
+    DWORD thread_;
+    std::atomic<bool> stop_{false};
+    std::atomic<int> closed_{0};
+    std::thread watcher_;
 };
 
 // Dispatches whatever is still waiting for the calling thread.
