@@ -4,6 +4,7 @@
 
 #include "DeviceContexts.h"
 #include "MenuDialogIds.h"
+#include "ResourceString.h"
 #include "layout/BackgroundFill.h"
 #include "layout/MenuPlacement.h"
 #include "layout/PictureFit.h"
@@ -81,8 +82,9 @@ BOOL CAutorunMenuDlg::OnInitDialog() {
         EndDialog(Handle(), IDCANCEL);
         return FALSE;
     }
-    // The template's caption is the title for a menu that names none.
-    if (!menu_->WindowName.empty()) SetWindowTextA(Handle(), menu_->WindowName.c_str());
+    const std::string title =
+        menu_->WindowName.empty() ? wingui::LoadResourceString(IDS_MENU_DEFAULT_TITLE) : menu_->WindowName;
+    SetWindowTextA(Handle(), title.c_str());
     PlaceWindow();
     return menu_->MenuType == CSettingsHtml::kHtmlMenu ? BuildHtmlMenu() : BuildStandardMenu();
 }
@@ -103,11 +105,7 @@ void CAutorunMenuDlg::PlaceWindow() {
     clientHeight_ = placed.height;
 
     if (!menu_->ShowWindowFrame) {
-        // The template's caption text brings a caption bar with it.
-        const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
-        SetWindowLongPtrA(Handle(), GWL_STYLE, style & ~LONG_PTR(WS_CAPTION | WS_THICKFRAME));
-        SetWindowPos(Handle(), nullptr, placed.x, placed.y, placed.width, placed.height,
-                     SWP_NOZORDER | SWP_FRAMECHANGED);
+        SetWindowPos(Handle(), nullptr, placed.x, placed.y, placed.width, placed.height, SWP_NOZORDER);
         return;
     }
     const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE) | WS_CAPTION | DS_MODALFRAME;
@@ -170,6 +168,10 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
     const CButtonEx::PictureSet pictures = CButtonEx::LoadPictureSet(
         baseFolder_ + menu.ButtonUFile, baseFolder_ + menu.ButtonDFile, baseFolder_ + menu.ButtonFFile,
         baseFolder_ + menu.ButtonRFile, std::string());
+    CButtonEx::SoundSet sounds;
+    if (!preview_) {
+        sounds = CButtonEx::LoadSounds(baseFolder_ + "\\AutoRun\\RollOver.wav", baseFolder_ + "\\AutoRun\\BtnClick.wav");
+    }
     int shown = 0;
     for (const auto& entry : menu.Buttons()) {
         CSettings* record = entry.get();
@@ -179,9 +181,7 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
         ApplyFont(button, menu.ButtonText);
         SetWindowTextA(button.Handle(), record->GetName().c_str());
         button.SetBitmaps(pictures);
-        if (!preview_) {
-            button.SetSounds(baseFolder_ + "\\AutoRun\\RollOver.wav", baseFolder_ + "\\AutoRun\\BtnClick.wav");
-        }
+        button.SetSounds(sounds);
     }
     in.buttonCount = shown;
     if (shown > 0) in.buttonPicture = {buttons_[0].GetBitmapWidth(), buttons_[0].GetBitmapHeight()};

@@ -115,19 +115,29 @@ void CButtonEx::TakePictureSize() {
     }
 }
 
-void CButtonEx::SetSounds(const std::string& rolloverPath, const std::string& clickPath) {
-    StopOwnSound();
-    rolloverSound_.clear();
+CButtonEx::SoundSet CButtonEx::LoadSounds(const std::string& rolloverPath, const std::string& clickPath) {
+    SoundSet sounds;
     if (FileExists(rolloverPath)) {
         std::ifstream in(rolloverPath, std::ios::binary | std::ios::ate);
         const std::streamoff size = in ? std::streamoff(in.tellg()) : 0;
         if (size > 0 && size <= kMaxRolloverSound) {
-            rolloverSound_.resize(size_t(size));
+            auto bytes = std::make_shared<std::vector<char>>(size_t(size));
             in.seekg(0);
-            if (!in.read(rolloverSound_.data(), size)) rolloverSound_.clear();
+            if (in.read(bytes->data(), size)) sounds.rollover = std::move(bytes);
         }
     }
-    clickSound_ = FileExists(clickPath) ? clickPath : std::string();
+    if (FileExists(clickPath)) sounds.click = clickPath;
+    return sounds;
+}
+
+void CButtonEx::SetSounds(const std::string& rolloverPath, const std::string& clickPath) {
+    SetSounds(LoadSounds(rolloverPath, clickPath));
+}
+
+void CButtonEx::SetSounds(const SoundSet& sounds) {
+    StopOwnSound();
+    rolloverSound_ = sounds.rollover;
+    clickSound_ = sounds.click;
 }
 
 void CButtonEx::SetTransparentColor(COLORREF color) {
@@ -193,9 +203,10 @@ void CButtonEx::OnMouseMove(POINT client) {
     if (inside) SetTimer(Handle(), kHoverTimer, kHoverPollMs, nullptr);
     if (inside == hover_) return;
     hover_ = inside;
-    if (hover_ && !rolloverSound_.empty()) {
+    if (hover_ && HasRolloverSound()) {
         PlaySoundA(nullptr, nullptr, 0);
-        playingRollover_ = PlaySoundA(rolloverSound_.data(), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT) != FALSE;
+        playingRollover_ =
+            PlaySoundA(rolloverSound_->data(), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT) != FALSE;
         ++rolloverPlays_;
     }
     InvalidateRect(Handle(), nullptr, TRUE);

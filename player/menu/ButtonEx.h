@@ -40,13 +40,20 @@ public:
     void SetResourceBaseName(const std::string& baseName) { resourceBaseName_ = baseName; }
     // The rollover sound is read into memory; a missing file leaves a sound unset.
     void SetSounds(const std::string& rolloverPath, const std::string& clickPath);
+    // The two sounds, read once for all the buttons of a menu.
+    struct SoundSet {
+        std::shared_ptr<const std::vector<char>> rollover;
+        std::string click;
+    };
+    static SoundSet LoadSounds(const std::string& rolloverPath, const std::string& clickPath);
+    void SetSounds(const SoundSet& sounds);
     void SetTransparentColor(COLORREF color);
 
     int GetBitmapWidth() const { return pictureSize_.cx; }
     int GetBitmapHeight() const { return pictureSize_.cy; }
     bool HasPicture(PictureState state) const { return bool(pictures_[state]); }
     bool IsHovering() const { return hover_; }
-    bool HasRolloverSound() const { return !rolloverSound_.empty(); }
+    bool HasRolloverSound() const { return rolloverSound_ && !rolloverSound_->empty(); }
     const std::string& ClickSound() const { return clickSound_; }
     // How often the rollover sound was started.
     int RolloverPlays() const { return rolloverPlays_; }
@@ -84,7 +91,7 @@ private:
     bool drawnOnce_ = false;
     COLORREF transparentColor_ = RGB(0, 0, 0);
     bool useTransparentColor_ = false;
-    std::vector<char> rolloverSound_;
+    std::shared_ptr<const std::vector<char>> rolloverSound_;
     std::string clickSound_;
     bool playingRollover_ = false;
     int rolloverPlays_ = 0;

@@ -1,5 +1,7 @@
 #include "ButtonTxt.h"
 
+#include <cstring>
+#include <map>
 #include <vector>
 
 #include "DeviceContexts.h"
@@ -24,18 +26,36 @@ void CButtonTxt::ChangeFonts(int which, Change change) {
     }
 }
 
+namespace {
+
+// Fonts that buttons hold now, by their description: the twelve buttons of
+// a menu draw with one font, made and realised once.
+std::shared_ptr<wingui::Font> SharedFont(const LOGFONTA& description) {
+    static std::map<std::string, std::weak_ptr<wingui::Font>> fonts;
+    const std::string key(reinterpret_cast<const char*>(&description), sizeof(description));
+    if (auto existing = fonts[key].lock()) return existing;
+    auto font = std::make_shared<wingui::Font>(CreateFontIndirectA(&description));
+    fonts[key] = font;
+    return font;
+}
+
+}  // namespace
+
 // A font is made when it is first drawn with: the disabled one rarely is,
 // and a menu sets every value of its twelve buttons' fonts before drawing.
-void CButtonTxt::RecreateFont(int which) { fonts_[which].Reset(); }
+void CButtonTxt::RecreateFont(int which) { fonts_[which].reset(); }
 
 HFONT CButtonTxt::FontFor(int which) {
-    if (fonts_[which]) return fonts_[which].Get();
+    if (fonts_[which]) return fonts_[which]->Get();
     LOGFONTA description = descriptions_[which];
     wingui::WindowDc screen(nullptr);
     const int dpiY = screen.Dc() ? GetDeviceCaps(screen.Dc(), LOGPIXELSY) : 96;
     description.lfHeight = -MulDiv(tenths_[which], dpiY, 720);
-    fonts_[which].Reset(CreateFontIndirectA(&description));
-    return fonts_[which].Get();
+    // The face name's unused tail must not make equal descriptions differ.
+    const size_t faceLength = strnlen(description.lfFaceName, LF_FACESIZE);
+    std::memset(description.lfFaceName + faceLength, 0, LF_FACESIZE - faceLength);
+    fonts_[which] = SharedFont(description);
+    return fonts_[which]->Get();
 }
 
 void CButtonTxt::SetCaptionFont(const std::string& face, int points, bool bold, bool italic, bool underline,

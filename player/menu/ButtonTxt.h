@@ -1,6 +1,8 @@
 #pragma once
 // A picture button that also draws its caption with its own fonts and
 // colours: the twelve buttons of the menu.
+#include <memory>
+
 #include "ButtonEx.h"
 
 class CButtonTxt : public CButtonEx {
@@ -41,7 +43,8 @@ private:
 
     LOGFONTA descriptions_[2] = {};
     int tenths_[2] = {80, 80};  // size in tenths of a point
-    wingui::Font fonts_[2];
+    // Buttons with the same font description share one font object.
+    std::shared_ptr<wingui::Font> fonts_[2];
     COLORREF normalColor_ = RGB(0, 0, 0);
     COLORREF hoverColor_ = RGB(0, 0, 0);
     COLORREF pressedColor_ = RGB(0, 0, 0);

@@ -5,6 +5,9 @@
 #define IDD_AUTORUN_MENU 200
 #define IDD_ABOUT_AUTORUN 201
 
+/* The window title of a menu that names none. */
+#define IDS_MENU_DEFAULT_TITLE 290
+
 #define IDC_MENU_TITLE 1000
 #define IDC_MENU_LOGO 1001
 #define IDC_MENU_BUTTON_FIRST 1002  /* twelve buttons, 1002 to 1013 */

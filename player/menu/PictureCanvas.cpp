@@ -1,5 +1,7 @@
 #include "PictureCanvas.h"
 
+#include <cstdint>
+
 #include "gif/GifFrames.h"
 
 namespace {
@@ -9,6 +11,64 @@ constexpr int kMaxCanvasSide = 16384;
 constexpr long long kMaxCanvasPixels = 64LL * 1024 * 1024;
 
 }  // namespace
+
+namespace {
+
+struct DibSection {
+    wingui::Bitmap bitmap;
+    std::uint32_t* pixels = nullptr;
+};
+
+DibSection MakeDib(int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    DibSection dib;
+    void* bits = nullptr;
+    dib.bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    dib.pixels = static_cast<std::uint32_t*>(bits);
+    return dib;
+}
+
+bool RenderOnto(const DecodedPicture& picture, const DibSection& dib, int width, int height, int ground) {
+    wingui::MemoryDc dc(nullptr);
+    if (!dc || !dib.bitmap) return false;
+    wingui::SelectedObject into(dc.Dc(), dib.bitmap.Get());
+    const RECT all = {0, 0, width, height};
+    FillRect(dc.Dc(), &all, static_cast<HBRUSH>(GetStockObject(ground)));
+    RenderPicture(picture, dc.Dc(), 0, 0, width, height);
+    GdiFlush();
+    return true;
+}
+
+}  // namespace
+
+bool PrerenderFrame(const DecodedPicture& picture, AnimationFrame& frame) {
+    const int width = frame.width;
+    const int height = frame.height;
+    DibSection onBlack = MakeDib(width, height);
+    DibSection onWhite = MakeDib(width, height);
+    if (!onBlack.pixels || !onWhite.pixels || !RenderOnto(picture, onBlack, width, height, BLACK_BRUSH) ||
+        !RenderOnto(picture, onWhite, width, height, WHITE_BRUSH)) {
+        return false;
+    }
+    // A pixel that came out differently on the two grounds is transparent.
+    bool transparent = false;
+    const size_t count = size_t(width) * size_t(height);
+    for (size_t i = 0; i < count; ++i) {
+        const bool see_through = (onBlack.pixels[i] & 0xFFFFFF) != (onWhite.pixels[i] & 0xFFFFFF);
+        transparent = transparent || see_through;
+        onWhite.pixels[i] = see_through ? 0xFFFFFF : 0;
+        if (see_through) onBlack.pixels[i] = 0;
+    }
+    frame.image = std::move(onBlack.bitmap);
+    if (transparent) frame.mask = std::move(onWhite.bitmap);
+    return true;
+}
 
 UINT FrameReadyMessage() {
     static const UINT message = RegisterWindowMessageA("MenuwrightPictureFrameReady");
@@ -56,15 +116,24 @@ void CPictureCanvas::Fill(const RECT& area) {
 
 void CPictureCanvas::DrawFrame(size_t index, wingui::Bitmap& saved) {
     const AnimationFrame& frame = frames[index];
+    wingui::MemoryDc copy(dc_.Dc());
+    if (!copy) return;
     if (frame.disposal == gif::kDisposalPrevious) {
         saved.Reset(CreateCompatibleBitmap(dc_.Dc(), frame.width, frame.height));
-        wingui::MemoryDc copy(dc_.Dc());
-        if (saved && copy) {
+        if (saved) {
             wingui::SelectedObject into(copy.Dc(), saved.Get());
             BitBlt(copy.Dc(), 0, 0, frame.width, frame.height, dc_.Dc(), frame.left, frame.top, SRCCOPY);
         }
     }
-    RenderPicture(frame.picture, dc_.Dc(), frame.left, frame.top, frame.width, frame.height);
+    if (frame.mask) {
+        // The mask keeps the canvas where the frame is transparent; the
+        // frame, black there, is then laid over it.
+        wingui::SelectedObject mask(copy.Dc(), frame.mask.Get());
+        BitBlt(dc_.Dc(), frame.left, frame.top, frame.width, frame.height, copy.Dc(), 0, 0, SRCAND);
+    }
+    wingui::SelectedObject image(copy.Dc(), frame.image.Get());
+    BitBlt(dc_.Dc(), frame.left, frame.top, frame.width, frame.height, copy.Dc(), 0, 0,
+           frame.mask ? SRCPAINT : SRCCOPY);
 }
 
 void CPictureCanvas::DisposeFrame(size_t index, wingui::Bitmap& saved) {

@@ -18,8 +18,12 @@
 // Posted to the picture control by the animation thread after each frame.
 UINT FrameReadyMessage();
 
+// One frame of an animation, drawn into bitmaps of its own on the
+// user-interface thread when the picture is loaded, so the animation thread
+// only copies pixels and never calls the picture loader's objects.
 struct AnimationFrame {
-    DecodedPicture picture;
+    wingui::Bitmap image;  // the frame, black where it is transparent
+    wingui::Bitmap mask;   // white where transparent, black elsewhere; none when opaque
     int left = 0;
     int top = 0;
     int width = 0;
@@ -27,6 +31,10 @@ struct AnimationFrame {
     int delay = 0;     // hundredths of a second
     int disposal = 0;  // gif::Disposal
 };
+
+// Renders the decoded frame into the frame's bitmaps; false when they
+// cannot be made.
+bool PrerenderFrame(const DecodedPicture& picture, AnimationFrame& frame);
 
 class CPictureCanvas {
 public:

@@ -87,20 +87,29 @@ bool CPictureEx::LoadGif(const std::uint8_t* data, std::size_t size) {
     if (!gif::SplitGif(data, size, split)) return false;
     size_ = {split.width, split.height};
     if (split.frames.size() == 1) return DecodePicture(data, size, single_);
+    DecodedPicture firstDecoded;
+    std::size_t prerenderedBytes = 0;
     for (const gif::GifFrame& frame : split.frames) {
-        AnimationFrame decoded;
-        if (!DecodePicture(frame.data.data(), frame.data.size(), decoded.picture)) continue;
-        decoded.left = frame.left;
-        decoded.top = frame.top;
-        decoded.width = frame.width;
-        decoded.height = frame.height;
-        decoded.delay = frame.delay;
-        decoded.disposal = frame.disposal;
-        canvas_->frames.push_back(std::move(decoded));
+        DecodedPicture picture;
+        if (!DecodePicture(frame.data.data(), frame.data.size(), picture)) continue;
+        // Two bitmaps of four bytes a pixel per frame: a long animation of a
+        // large picture shows the frames that fit.
+        prerenderedBytes += std::size_t(frame.width) * std::size_t(frame.height) * 8;
+        if (prerenderedBytes > kMaxAnimationBytes) break;
+        AnimationFrame prepared;
+        prepared.left = frame.left;
+        prepared.top = frame.top;
+        prepared.width = frame.width;
+        prepared.height = frame.height;
+        prepared.delay = frame.delay;
+        prepared.disposal = frame.disposal;
+        if (!PrerenderFrame(picture, prepared)) continue;
+        if (!firstDecoded.picture) firstDecoded = std::move(picture);
+        canvas_->frames.push_back(std::move(prepared));
     }
     if (canvas_->frames.size() == 1) {
-        // Only one frame could be decoded: it is shown still.
-        single_ = std::move(canvas_->frames.front().picture);
+        // Only one frame could be used: it is shown still.
+        single_ = std::move(firstDecoded);
         canvas_->frames.clear();
         return true;
     }

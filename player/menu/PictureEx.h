@@ -44,6 +44,8 @@ public:
 
     // Files larger than this are not read: no menu picture comes near it.
     static constexpr std::size_t kMaxFileSize = 64u * 1024 * 1024;
+    // What the frames of one animation may take once drawn into bitmaps.
+    static constexpr std::size_t kMaxAnimationBytes = 96u * 1024 * 1024;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
