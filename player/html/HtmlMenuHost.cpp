@@ -4,6 +4,7 @@
 
 #include "MessageBox.h"
 #include "html/AaLink.h"
+#include "menu/MenuDialogIds.h"
 #include "records/SettingsButton.h"
 #include "records/SettingsHtml.h"
 #include "sequencer/StepSequencer.h"
@@ -82,7 +83,7 @@ bool CHtmlMenuHost::Create() {
         Destroy();
         return false;
     }
-    SetWindowLongPtrA(control_, GWLP_ID, IDC_HTML_BROWSER);
+    SetWindowLongPtrA(control_, GWLP_ID, IDC_MENU_BROWSER);
     ShowWindow(control_, SW_HIDE);
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The HTML menu inside a menu window: the web browser control as control
-// 1000 covering the window, its navigation events, and the host handler of
+// The HTML menu inside a menu window: the web browser control covering the
+// window, its navigation events, and the host handler of
 // its first completed document. Links to "aa:" followed by a button name
 // press that button of the menu record, through the window's run-button
 // message; every other link is followed inside the control.
@@ -26,8 +26,9 @@ public:
     CHtmlMenuHost(const CHtmlMenuHost&) = delete;
     CHtmlMenuHost& operator=(const CHtmlMenuHost&) = delete;
 
-    // Creates the browser control in the window, hidden; false when the
-    // platform cannot create it (nothing is left behind then).
+    // Creates the browser control in the window, hidden, with the menu
+    // window's browser control id; false when the platform cannot create it
+    // (nothing is left behind then).
     bool Create();
     HWND ControlWindow() const { return control_; }
 

@@ -13,7 +13,7 @@
 #include "records/SettingsButton.h"
 #include "records/SettingsHtml.h"
 #include "sequencer/StepSequencer.h"
-#include "steps/StepResources.h"
+#include "menu/MenuDialogIds.h"
 
 using namespace steptest;
 
@@ -151,12 +151,12 @@ protected:
 
 }  // namespace
 
-TEST_F(HtmlMenuHost, CreatesTheBrowserAsHiddenControl1000) {
+TEST_F(HtmlMenuHost, CreatesTheBrowserAsAHiddenControlOfTheWindow) {
     CMenuWindow window;
     CHtmlMenuHost host(window.Handle(), menu_);
     ASSERT_TRUE(host.Create()) << "the platform's web browser control";
     ASSERT_NE(host.ControlWindow(), nullptr);
-    EXPECT_EQ(GetDlgCtrlID(host.ControlWindow()), IDC_HTML_BROWSER);
+    EXPECT_EQ(GetDlgCtrlID(host.ControlWindow()), IDC_MENU_BROWSER);
     EXPECT_EQ(GetParent(host.ControlWindow()), window.Handle());
     EXPECT_FALSE(IsWindowVisible(host.ControlWindow()));
     EXPECT_NE(host.EventSink(), nullptr);
