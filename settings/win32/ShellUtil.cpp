@@ -14,6 +14,7 @@
 #include "util/LinkCommand.h"
 #include "util/PathNames.h"
 #include "util/RegistryPath.h"
+#include "util/ShellResult.h"
 #include "ValueEncoding.h"
 
 namespace {
@@ -26,8 +27,6 @@ const char* VerbName(int verb) {
         default: return nullptr;
     }
 }
-
-bool IsShellSuccess(INT_PTR result) { return result > 32; }
 
 bool FindExecutableFor(const std::string& file, const std::string& directory, std::string& program) {
     char found[MAX_PATH + 1] = {};

@@ -1,4 +1,5 @@
 #include "util/LinkCommand.h"
+#include "util/ShellResult.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,12 @@ TEST(QuoteCommandArgument, CannotBeBrokenOutOf) {
         {"", "\"\""},
     };
     for (const Case& c : cases) EXPECT_EQ(QuoteCommandArgument(c.argument), c.quoted) << c.argument;
+}
+
+TEST(IsShellSuccess, ThirtyTwoIsAnError) {
+    struct Case { std::intptr_t result; bool success; };
+    const Case cases[] = {{0, false}, {2, false}, {31, false}, {32, false}, {33, true}, {42, true}, {-1, false}};
+    for (const Case& c : cases) EXPECT_EQ(IsShellSuccess(c.result), c.success) << c.result;
 }
 
 }  // namespace
