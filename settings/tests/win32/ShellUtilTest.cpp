@@ -198,4 +198,16 @@ TEST(LinkErrorText, NamesTheCodeFromTheStringTable) {
     for (const Case& c : cases) EXPECT_EQ(LinkErrorText(c.code), std::string("Can't open link:\n\n") + c.text) << c.code;
 }
 
+TEST(ShowLinkError, ShowsTheTextInAMessageBox) {
+    std::string texts;
+    {
+        CDialogCloser closer;
+        ShowLinkError(31);
+        texts = closer.Texts();
+        EXPECT_GE(closer.Closed(), 1);
+    }
+    EXPECT_NE(texts.find("Can't open link:"), std::string::npos) << texts;
+    EXPECT_NE(texts.find("There is no application associated"), std::string::npos) << texts;
+}
+
 }  // namespace

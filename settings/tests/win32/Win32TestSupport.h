@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -116,16 +117,31 @@ public:
     CDialogCloser& operator=(const CDialogCloser&) = delete;
 
     int Closed() const { return closed_.load(); }
+    // The texts of the closed dialogs' controls, one a line.
+    std::string Texts() {
+        std::lock_guard<std::mutex> lock(textsLock_);
+        return texts_;
+    }
 
 private:
     static BOOL CALLBACK CloseDialog(HWND window, LPARAM self) {
         char className[32] = {};
         GetClassNameA(window, className, sizeof(className));
         if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window)) {
+            EnumChildWindows(window, &CDialogCloser::RecordText, self);
             PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
             PostMessageA(window, WM_CLOSE, 0, 0);
             ++reinterpret_cast<CDialogCloser*>(self)->closed_;
         }
+        return TRUE;
+    }
+    static BOOL CALLBACK RecordText(HWND child, LPARAM self) {
+        char text[2048] = {};
+        GetWindowTextA(child, text, sizeof(text));
+        auto* closer = reinterpret_cast<CDialogCloser*>(self);
+        std::lock_guard<std::mutex> lock(closer->textsLock_);
+        closer->texts_ += text;
+        closer->texts_ += '\n';
         return TRUE;
     }
     void Watch() {
@@ -138,6 +154,8 @@ private:
     DWORD thread_;
     std::atomic<bool> stop_{false};
     std::atomic<int> closed_{0};
+    std::mutex textsLock_;
+    std::string texts_;
     std::thread watcher_;
 };
 
