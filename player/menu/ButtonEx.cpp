@@ -3,17 +3,15 @@
 #include <mmsystem.h>
 #include <windowsx.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "DeviceContexts.h"
+#include "FileBytes.h"
 
 namespace {
 
 constexpr UINT_PTR kHoverTimer = 1;
 constexpr UINT kHoverPollMs = 50;
 // A rollover sound is a short effect; a bigger file is not held in memory.
-constexpr std::streamoff kMaxRolloverSound = 16 * 1024 * 1024;
+constexpr std::size_t kMaxRolloverSound = 16 * 1024 * 1024;
 
 CButtonEx::Picture Owned(HBITMAP bitmap) {
     return bitmap ? std::make_shared<wingui::Bitmap>(bitmap) : CButtonEx::Picture();
@@ -117,14 +115,9 @@ void CButtonEx::TakePictureSize() {
 
 CButtonEx::SoundSet CButtonEx::LoadSounds(const std::string& rolloverPath, const std::string& clickPath) {
     SoundSet sounds;
-    if (FileExists(rolloverPath)) {
-        std::ifstream in(rolloverPath, std::ios::binary | std::ios::ate);
-        const std::streamoff size = in ? std::streamoff(in.tellg()) : 0;
-        if (size > 0 && size <= kMaxRolloverSound) {
-            auto bytes = std::make_shared<std::vector<char>>(size_t(size));
-            in.seekg(0);
-            if (in.read(bytes->data(), size)) sounds.rollover = std::move(bytes);
-        }
+    std::vector<std::uint8_t> bytes;
+    if (ReadFileBytes(rolloverPath, kMaxRolloverSound, bytes)) {
+        sounds.rollover = std::make_shared<const std::vector<char>>(bytes.begin(), bytes.end());
     }
     if (FileExists(clickPath)) sounds.click = clickPath;
     return sounds;

@@ -4,6 +4,7 @@
 
 #include "ButtonEx.h"
 #include "DeviceContexts.h"
+#include "FileBytes.h"
 #include "gif/GifFrames.h"
 #include "layout/PictureFit.h"
 
@@ -31,20 +32,6 @@ DWORD WINAPI AnimationThread(void* parameter) {
     return 0;
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    wingui::KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    LARGE_INTEGER size = {};
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 ||
-        size.QuadPart > LONGLONG(CPictureEx::kMaxFileSize)) {
-        return false;
-    }
-    bytes.resize(size_t(size.QuadPart));
-    DWORD read = 0;
-    return ReadFile(file.Get(), bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size();
-}
-
 }  // namespace
 
 CPictureEx::CPictureEx() { RegisterPictureClass(); }
@@ -53,7 +40,7 @@ CPictureEx::~CPictureEx() { Unload(); }
 
 bool CPictureEx::Load(const std::string& path) {
     std::vector<std::uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes)) {
+    if (!ReadFileBytes(path, kMaxFileSize, bytes)) {
         Unload();
         return false;
     }
