@@ -240,7 +240,7 @@ bool CAutorunMenuDlg::OnCommand(WORD id, WORD notifyCode, HWND control) {
 bool CAutorunMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     switch (message) {
         case WM_ERASEBKGND:
-            PaintBackground(reinterpret_cast<HDC>(wParam));
+            PaintBackground(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
             result = TRUE;
             return true;
         case WM_CTLCOLORSTATIC: {
@@ -288,7 +288,21 @@ bool CAutorunMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
     }
 }
 
-void CAutorunMenuDlg::PaintBackground(HDC dc) {
+void CAutorunMenuDlg::ExcludeVisibleControls(HDC dc) {
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) continue;
+        RECT area;
+        GetWindowRect(child, &area);
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&area), 2);
+        ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
+    }
+}
+
+void CAutorunMenuDlg::PaintBackground(HDC dc, HWND forChild) {
+    // The controls paint what lies behind them themselves, so the window's
+    // own erase leaves them out: it may come after they have painted, and
+    // clipping them for every paint costs the platform more than this.
+    if (!forChild) ExcludeVisibleControls(dc);
     RECT client;
     GetClientRect(Handle(), &client);
     if (!backgroundCache_ || cacheSize_.cx != client.right || cacheSize_.cy != client.bottom) {

@@ -50,7 +50,9 @@ protected:
     // A press of the index-th menu button; the player runs its record.
     virtual void OnMenuButton(int /*index*/) {}
 
-    void PaintBackground(HDC dc);
+    // Paints the background; a child that draws what lies behind it passes
+    // itself, the window's own erase passes null.
+    void PaintBackground(HDC dc, HWND forChild);
     bool IsPreview() const { return preview_; }
 
     HWND parent_;
@@ -70,6 +72,7 @@ private:
     void AttachControls();
     void PlaceWindow();
     void DrawBackground(HDC dc, const RECT& client);
+    void ExcludeVisibleControls(HDC dc);
     void PaintBackgroundPicture(HDC dc, const RECT& client);
 
     bool preview_ = false;

@@ -40,7 +40,8 @@ void PaintParentBackground(HWND child, HDC dc) {
     MapWindowPoints(child, parent, &origin, 1);
     POINT previous;
     OffsetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
-    SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    // The child names itself, so the parent knows the erase is not its own.
+    SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
     SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
