@@ -131,9 +131,11 @@ bool CHtmlMenuHost::OnBeforeNavigate(IDispatch*, const std::string& address) {
     // Not an "aa:" link: followed inside the control, never handed elsewhere.
     if (!name) return false;
     CSettingsButton* button = FindButtonByName(menu_.Buttons(), *name);
-    if (button) {
-        // Sent, not posted: the button runs now, inside this event, after the
-        // navigation has been cancelled by the caller.
+    // Sent, not posted: the button runs now, inside this event, after the
+    // navigation has been cancelled by the caller.
+    if (button && press_) {
+        press_(*button);
+    } else if (button) {
         SendMessageA(window_, CStepSequencer::kRunButtonMessage, 0, reinterpret_cast<LPARAM>(button));
     }
     return true;

@@ -6,11 +6,13 @@
 // message; every other link is followed inside the control.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "html/BrowserSite.h"
 #include "html/Explorer1.h"
 
+class CSettingsButton;
 class CSettingsHtml;
 
 // The WebBrowser control, {8856F961-340A-11D0-A96B-00C04FD705A2}.
@@ -22,6 +24,11 @@ public:
     // the pressed button's record. control: the web browser control's class
     // (tests name one that does not exist).
     CHtmlMenuHost(HWND window, CSettingsHtml& menu, const CLSID& control = kWebBrowserClass);
+
+    // How a link presses its button; by default the run-button message is
+    // sent to the window with the record.
+    using ButtonPress = std::function<void(CSettingsButton&)>;
+    void SetButtonPress(ButtonPress press) { press_ = std::move(press); }
     ~CHtmlMenuHost() override;
     CHtmlMenuHost(const CHtmlMenuHost&) = delete;
     CHtmlMenuHost& operator=(const CHtmlMenuHost&) = delete;
@@ -58,6 +65,7 @@ private:
     HWND window_;
     CSettingsHtml& menu_;
     CLSID controlClass_;
+    ButtonPress press_;
     CBrowserSite* site_ = nullptr;
     IOleObject* object_ = nullptr;
     IConnectionPoint* events_ = nullptr;

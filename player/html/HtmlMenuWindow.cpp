@@ -2,6 +2,7 @@
 // with MenuType 1, in the player's own menu window.
 #include "AutorunDlg.h"
 #include "html/HtmlMenuHost.h"
+#include "records/SettingsButton.h"
 
 namespace {
 
@@ -24,6 +25,9 @@ std::unique_ptr<IHtmlMenuHost> CreateHtmlMenuHost(CAutorunDlg& window, CSettings
                                                   const std::string& baseFolder) {
     HWND handle = window.CAutorunMenuDlg::Handle();
     auto host = std::make_unique<CPlayerHtmlMenuHost>(handle, menu);
+    // The window makes the record the button being run and sends itself
+    // the run-button message, as for its own buttons.
+    host->Host().SetButtonPress([&window](CSettingsButton& button) { window.PressButtonNamed(button.GetName()); });
     switch (StartHtmlMenu(handle, menu, baseFolder, host->Host())) {
         case HtmlMenuStart::kBaseFileMissing:
             return nullptr;

@@ -193,6 +193,18 @@ TEST_F(HtmlMenuHost, AaLinksDeliveredToTheSinkPressTheirButton) {
     }
 }
 
+TEST_F(HtmlMenuHost, TheWindowMayPressTheButtonItself) {
+    CMenuWindow window;
+    CHtmlMenuHost host(window.Handle(), menu_);
+    ASSERT_TRUE(host.Create());
+    std::vector<CSettingsButton*> pressedByWindow;
+    host.SetButtonPress([&](CSettingsButton& button) { pressedByWindow.push_back(&button); });
+    EXPECT_TRUE(DeliverBeforeNavigate(host.EventSink(), nullptr, L"aa:EXIT"));
+    EXPECT_TRUE(DeliverBeforeNavigate(host.EventSink(), nullptr, L"aa:nobody"));
+    EXPECT_EQ(pressedByWindow, std::vector<CSettingsButton*>{exit_});
+    EXPECT_TRUE(g_pressed.empty());
+}
+
 TEST_F(HtmlMenuHost, LinksForANewWindowStayInTheMenuWindow) {
     CMenuWindow window;
     CHtmlMenuHost host(window.Handle(), menu_);
