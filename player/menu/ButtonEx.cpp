@@ -19,7 +19,8 @@ CButtonEx::Picture Owned(HBITMAP bitmap) {
 
 CButtonEx::Picture LoadPictureFile(const std::string& path) {
     if (path.empty()) return {};
-    return Owned(static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    return Owned(static_cast<HBITMAP>(
+        LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
 }
 
 CButtonEx::Picture LoadEmbeddedPicture(const std::string& name) {
@@ -187,6 +188,21 @@ bool CButtonEx::DrawPicture(const DRAWITEMSTRUCT& item) {
 
 void CButtonEx::DrawItem(const DRAWITEMSTRUCT& item) { DrawPicture(item); }
 
+void CButtonEx::PaintOwnerDrawn() {
+    wingui::PaintScope paint(Handle());
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = UINT(GetDlgCtrlID(Handle()));
+    item.itemAction = ODA_DRAWENTIRE;
+    item.hwndItem = Handle();
+    item.hDC = paint.Dc();
+    GetClientRect(Handle(), &item.rcItem);
+    if (SendMessageA(Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) item.itemState |= ODS_SELECTED;
+    if (GetFocus() == Handle()) item.itemState |= ODS_FOCUS;
+    if (!IsWindowEnabled(Handle())) item.itemState |= ODS_DISABLED;
+    DrawItem(item);
+}
+
 void CButtonEx::OnMouseMove(POINT client) {
     POINT screen = client;
     ClientToScreen(Handle(), &screen);
@@ -231,6 +247,11 @@ LRESULT CButtonEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             PaintParentBackground(Handle(), reinterpret_cast<HDC>(wParam));
             return 1;
+        case WM_PAINT:
+            // Drawn here rather than through the themed button's own paint,
+            // which buffers and themes every paint for nothing to show.
+            PaintOwnerDrawn();
+            return 0;
         case WM_DESTROY:
             KillTimer(Handle(), kHoverTimer);
             break;

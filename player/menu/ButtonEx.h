@@ -79,6 +79,7 @@ private:
     HBITMAP PictureOf(PictureState state) const { return pictures_[state] ? pictures_[state]->Get() : nullptr; }
     void TakePictureSize();
     void OnMouseMove(POINT client);
+    void PaintOwnerDrawn();
     void StopOwnSound();
 
     Picture pictures_[kStateCount];

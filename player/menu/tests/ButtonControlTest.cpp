@@ -146,3 +146,23 @@ TEST(Label, TwoLinesTakeTheWiderLineAndBothHeights) {
     EXPECT_EQ(none.cy, 0);
     EXPECT_FALSE(windowless.MoveTo(1, 1));
 }
+
+TEST_F(PictureButton, PaintsThePictureOfItsState) {
+    ASSERT_TRUE(button.SetBitmaps(MenuFixture("BtnU.bmp"), MenuFixture("BtnD.bmp"), MenuFixture("BtnF.bmp"),
+                                  MenuFixture("BtnR.bmp"), ""));
+    auto paint = [&] {
+        InvalidateRect(control, nullptr, TRUE);
+        UpdateWindow(control);
+        return button.LastDrawn();
+    };
+    MoveMouse(-50, -50);
+    EXPECT_EQ(paint(), CButtonEx::kNormal);
+    SendMessageA(control, BM_SETSTATE, TRUE, 0);
+    EXPECT_EQ(paint(), CButtonEx::kPressed);
+    SendMessageA(control, BM_SETSTATE, FALSE, 0);
+    MoveMouse(5, 5);
+    EXPECT_EQ(paint(), CButtonEx::kRollover);
+    EnableWindow(control, FALSE);
+    MoveMouse(-50, -50);
+    EXPECT_EQ(paint(), CButtonEx::kNormal) << "no disabled picture: the normal one";
+}
