@@ -7,13 +7,20 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 
+if(WIN32)
+  add_library(windows_test_main STATIC ${PROJECT_SOURCE_DIR}/tests/support/WindowsTestMain.cpp)
+  target_link_libraries(windows_test_main PUBLIC GTest::gtest)
+endif()
+
 # One ctest entry per test program: under Wine every start costs a second or
 # more, so a whole gtest executable runs as one test.
 function(menuwright_add_gtest name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
   if(WIN32)
+    target_link_libraries(${name} PRIVATE windows_test_main)
     target_link_options(${name} PRIVATE -mconsole)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
 endfunction()
