@@ -78,10 +78,3 @@ TEST(Scrambled, MalformedStoredValuesAreRejected) {
     EXPECT_TRUE(Unscramble("Password", std::string(11, 'x')).has_value());
     EXPECT_FALSE(Unscramble("Password", std::string(256, 'x')).has_value());
 }
-
-TEST(ReplaceAll, DoesNotRescanReplacedText) {
-    EXPECT_EQ(ReplaceAll("aaa", "a", "aa"), "aaaaaa");
-    EXPECT_EQ(ReplaceAll("a b c", " ", "%20"), "a%20b%20c");
-    EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
-    EXPECT_EQ(ReplaceAll("xyxy", "xy", ""), "");
-}

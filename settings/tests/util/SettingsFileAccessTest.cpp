@@ -15,7 +15,7 @@ protected:
 };
 
 TEST_F(SettingsFileAccess, ReadsOnlyNonEmptyValuesAndLeavesDefaultsOtherwise) {
-    dir.Write("Settings.ini", "[Root.1]\r\nEmpty=\r\nName=Manual\r\n");
+    dir.Write("Settings.ini", "[Root.1]\r\nEmpty=\r\nBlank=   \r\nName=Manual\r\n");
     std::string text = "default";
     std::int32_t number = 42;
     bool flag = true;
@@ -23,6 +23,7 @@ TEST_F(SettingsFileAccess, ReadsOnlyNonEmptyValuesAndLeavesDefaultsOtherwise) {
 
     EXPECT_FALSE(ReadString(file, "Root.1", "Empty", text));
     EXPECT_FALSE(ReadString(file, "Root.1", "Missing", text));
+    EXPECT_FALSE(ReadString(file, "Root.1", "Blank", text));
     EXPECT_FALSE(ReadString(file, "Root.2", "Name", text));
     EXPECT_FALSE(ReadString(dir.File("Absent.ini"), "Root.1", "Name", text));
     EXPECT_FALSE(ReadInt(file, "Root.1", "Empty", number));
@@ -123,6 +124,32 @@ TEST_F(SettingsFileAccess, IntegersTakeTheirLeadingDigits) {
         EXPECT_TRUE(ReadInt(file, "S", c.key, value)) << c.key;
         EXPECT_EQ(value, c.value) << c.key;
     }
+}
+
+TEST_F(SettingsFileAccess, LongValuesAreReadWhole) {
+    // A multi-line body far beyond the 519 characters that older readers took,
+    // with line break markers on both sides of that position.
+    std::string body;
+    for (int line = 0; line < 400; ++line) body += "Line " + std::to_string(line) + " of the message\r\n";
+    ASSERT_TRUE(WriteText(file, "S", "Body", body));
+    std::string loaded;
+    ASSERT_TRUE(ReadText(file, "S", "Body", loaded));
+    EXPECT_EQ(loaded, body);
+}
+
+TEST_F(SettingsFileAccess, TooLongScrambledTextKeepsWhatWasStored) {
+    ASSERT_TRUE(WriteScrambled(file, "S", "Password", "kept"));
+    EXPECT_FALSE(WriteScrambled(file, "S", "Password", std::string(300, 'p')));
+    std::string password;
+    EXPECT_TRUE(ReadScrambled(file, "S", "Password", password));
+    EXPECT_EQ(password, "kept");
+}
+
+TEST_F(SettingsFileAccess, OverlongStoredScrambledValueLeavesTheField) {
+    dir.Write("Settings.ini", "[S]\r\nUsername=" + std::string(300, 'x') + "\r\n");
+    std::string user = "unchanged";
+    EXPECT_FALSE(ReadScrambled(file, "S", "Username", user));
+    EXPECT_EQ(user, "unchanged");
 }
 
 }  // namespace
