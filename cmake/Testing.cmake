@@ -10,6 +10,7 @@ add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE
 if(WIN32)
   add_library(windows_test_main STATIC ${PROJECT_SOURCE_DIR}/tests/support/WindowsTestMain.cpp)
   target_link_libraries(windows_test_main PUBLIC GTest::gtest)
+  target_include_directories(windows_test_main PUBLIC ${PROJECT_SOURCE_DIR}/tests/support)
 endif()
 
 # One ctest entry per test program: under Wine every start costs a second or

@@ -8,6 +8,7 @@
 
 #include "ActionsFixture.h"
 #include "E2eHarness.h"
+#include "TestBitmap.h"
 #include "ValueEncoding.h"
 
 namespace steps_e2e {
@@ -28,30 +29,11 @@ constexpr int kInstallMessage = 1121;
 // A 24-bit bitmap file: a diagonal blend with a frame, so a screenshot shows
 // that the picture itself was drawn.
 inline std::string BitmapFile(int width, int height) {
-    const int stride = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = DWORD(file.bfOffBits + stride * height);
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
-    for (int y = 0; y < height; ++y) {
-        std::string row(size_t(stride), '\0');
-        for (int x = 0; x < width; ++x) {
-            const bool frame = x < 4 || y < 4 || x >= width - 4 || y >= height - 4;
-            row[size_t(x * 3)] = char(frame ? 255 : 96 + 159 * x / width);    // blue
-            row[size_t(x * 3 + 1)] = char(frame ? 255 : 40 + 120 * y / height);  // green
-            row[size_t(x * 3 + 2)] = char(frame ? 255 : 30);                    // red
-        }
-        bytes += row;
-    }
-    return bytes;
+    return testbitmap::BitmapFile(width, height, [width, height](int x, int y) {
+        const bool frame = x < 4 || y < 4 || x >= width - 4 || y >= height - 4;
+        if (frame) return testbitmap::Pixel{255, 255, 255};
+        return testbitmap::Pixel{30, (unsigned char)(40 + 120 * y / height), (unsigned char)(96 + 159 * x / width)};
+    });
 }
 
 // A wave file of silence, the given number of milliseconds long.

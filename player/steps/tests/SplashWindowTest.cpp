@@ -5,52 +5,14 @@
 #include <cstring>
 
 #include "DialogDriver.h"
-#include "records/SettingsSplash.h"
+#include "SplashFixture.h"
 #include "splash/SplashSound.h"
 
 using namespace steptest;
 
-namespace {
-
-// A 24-bit bitmap file of the given size, in one colour.
-std::string BitmapFile(int width, int height) {
-    const int stride = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = DWORD(file.bfOffBits + stride * height);
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
-    std::string row(size_t(stride), '\0');
-    for (int x = 0; x < width; ++x) {
-        row[size_t(x * 3)] = char(0xC0);      // blue
-        row[size_t(x * 3 + 1)] = char(0x60);  // green
-        row[size_t(x * 3 + 2)] = char(0x20);  // red
-    }
-    for (int y = 0; y < height; ++y) bytes += row;
-    return bytes;
-}
-
-CSettingsSplash Splash(std::int32_t length) {
-    CSettingsSplash splash;
-    splash.Image = true;
-    splash.ImageFile = "\\AutoRun\\Splash.bmp";
-    splash.Length = length;
-    return splash;
-}
-
-}  // namespace
-
 TEST(SplashWindow, PictureSizedCentredAndClosedWhenItsTimeIsUp) {
     CTempDisc disc;
-    disc.Write("\\AutoRun\\Splash.bmp", BitmapFile(120, 80));
+    disc.Write("\\AutoRun\\Splash.bmp", SplashBitmap(120, 80));
     RECT shown = {};
     LONG style = 0;
     bool found = false;
@@ -77,7 +39,7 @@ TEST(SplashWindow, PictureSizedCentredAndClosedWhenItsTimeIsUp) {
 
 TEST(SplashWindow, EscapeClosesItEarly) {
     CTempDisc disc;
-    disc.Write("\\AutoRun\\Splash.bmp", BitmapFile(60, 40));
+    disc.Write("\\AutoRun\\Splash.bmp", SplashBitmap(60, 40));
     bool found = false;
     CDialogDriver driver([&](DWORD mainThread) {
         HWND splash = WaitForThreadWindow(mainThread, "#32770", nullptr);
