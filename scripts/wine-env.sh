@@ -33,6 +33,9 @@ menuwright_wine_ready() {
     # Xvfb runs no window manager: let Wine draw captions and frames itself so
     # windows and screenshots look as they do on Windows.
     "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    # The first program with a window in a new prefix pays for the desktop
+    # and the font cache; pay it here rather than inside a test's timeout.
+    "$WINE64" rundll32.exe user32.dll,MessageBeep >/dev/null 2>&1 || true
     touch "$WINEPREFIX/.menuwright-ready"
   fi
   "$WINESERVER" -p >/dev/null 2>&1 || true

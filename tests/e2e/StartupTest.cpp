@@ -26,7 +26,7 @@ void ExpectIncompleteDiscReported(const e2e::FixtureDisc& disc, const std::strin
     if (!screenshot.empty()) e2e::SaveScreenshot(box, screenshot);
     ASSERT_TRUE(e2e::PressDialogButton(box, IDOK));
     DWORD exitCode = 1;
-    EXPECT_TRUE(player.WaitForExit(10000, &exitCode));
+    EXPECT_TRUE(player.WaitForExit(30000, &exitCode));
     EXPECT_EQ(player.WaitForWindow(nullptr, nullptr, 0), nullptr);
 }
 
@@ -52,7 +52,7 @@ TEST(PlayerStartup, EmptyRootListEndsWithoutAnyWindow) {
     auto player = e2e::RunningProgram::Start(disc.Path("Autorun.exe"));
     ASSERT_TRUE(player.Started());
     DWORD exitCode = 1;
-    EXPECT_TRUE(player.WaitForExit(10000, &exitCode));
+    EXPECT_TRUE(player.WaitForExit(30000, &exitCode));
     EXPECT_EQ(exitCode, 0u);
 }
 
@@ -63,6 +63,6 @@ TEST(PlayerStartup, LetterCaseOfDiscNamesDoesNotMatter) {
     disc.WriteFile("autorun\\SETTINGS.ini", kEmptyRootList);
     auto player = e2e::RunningProgram::Start(disc.Path("Autorun.exe"));
     ASSERT_TRUE(player.Started());
-    EXPECT_TRUE(player.WaitForExit(10000));
+    EXPECT_TRUE(player.WaitForExit(30000));
     EXPECT_TRUE(player.VisibleWindows().empty());
 }

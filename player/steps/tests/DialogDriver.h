@@ -15,9 +15,9 @@ namespace steptest {
 
 // A visible top-level window of the thread whose class and title match
 // (either may be null); polls until the timeout, then returns null.
-HWND WaitForThreadWindow(DWORD threadId, const char* className, const char* title, DWORD timeoutMs = 10000);
+HWND WaitForThreadWindow(DWORD threadId, const char* className, const char* title, DWORD timeoutMs = 30000);
 // Polls until the window no longer exists or is hidden.
-bool WaitForWindowGone(HWND window, DWORD timeoutMs = 10000);
+bool WaitForWindowGone(HWND window, DWORD timeoutMs = 30000);
 std::vector<HWND> VisibleThreadWindows(DWORD threadId);
 
 std::string TextOf(HWND window);

@@ -58,9 +58,9 @@ public:
 
     // A visible top-level window of this process whose class and title match
     // (either may be null); polls until the timeout, then returns null.
-    HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = 10000) const;
+    HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = 30000) const;
     // Polls until no visible window of this process matches (null = any).
-    bool WaitForWindowGone(HWND window, DWORD timeoutMs = 10000) const;
+    bool WaitForWindowGone(HWND window, DWORD timeoutMs = 30000) const;
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
     std::vector<HWND> VisibleWindows() const;
     void Kill();
