@@ -8,22 +8,33 @@ export WINEPREFIX="${MENUWRIGHT_WINEPREFIX:-$MENUWRIGHT_ROOT/build/wineprefix}"
 WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver64
 
+# A display counts as running only while the Xvfb named in its lock file
+# runs: a killed Xvfb leaves its lock and socket behind.
+menuwright_xvfb_alive() {
+  local lock="/tmp/.X$1-lock" pid
+  [ -f "$lock" ] || return 1
+  pid="$(tr -d ' ' < "$lock")"
+  [ -n "$pid" ] && grep -q Xvfb "/proc/$pid/cmdline" 2>/dev/null &&
+    ! grep -q '^[0-9]* ([^)]*) Z' "/proc/$pid/stat" 2>/dev/null
+}
+
 menuwright_display() {
   if [ -n "${MENUWRIGHT_DISPLAY:-}" ]; then export DISPLAY="$MENUWRIGHT_DISPLAY"; return; fi
   # Tests use their own Xvfb so they never draw on the user's screen.
   local num="${MENUWRIGHT_XVFB_DISPLAY:-97}"
   export DISPLAY=":$num"
-  if [ ! -e "/tmp/.X11-unix/X$num" ]; then
+  if ! menuwright_xvfb_alive "$num"; then
+    rm -f "/tmp/.X$num-lock" "/tmp/.X11-unix/X$num"
     (Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &)
-    for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$num" ] && break; sleep 0.1; done
+    for _ in $(seq 1 50); do menuwright_xvfb_alive "$num" && [ -e "/tmp/.X11-unix/X$num" ] && break; sleep 0.1; done
   fi
 }
 
 menuwright_wine_ready() {
-  menuwright_display
   mkdir -p "$(dirname "$WINEPREFIX")"
   exec 9>"$WINEPREFIX.lock"
   flock 9
+  menuwright_display
   # The registry files appear only when the wineserver writes them, so a
   # marker of our own says that the prefix has been set up.
   if [ ! -f "$WINEPREFIX/.menuwright-ready" ]; then
