@@ -31,10 +31,15 @@ menuwright_display() {
 }
 
 menuwright_wine_ready() {
-  mkdir -p "$(dirname "$WINEPREFIX")"
+  mkdir -p "$WINEPREFIX"
   exec 9>"$WINEPREFIX.lock"
   flock 9
   menuwright_display
+  # A persistent wineserver first, so that Wine's system processes start once
+  # from here, with no output attached. Started later from a test program
+  # they would inherit its output pipe, and CTest would wait on that pipe
+  # for as long as the server lives.
+  "$WINESERVER" -p </dev/null >/dev/null 2>&1 || true
   # The registry files appear only when the wineserver writes them, so a
   # marker of our own says that the prefix has been set up.
   if [ ! -f "$WINEPREFIX/.menuwright-ready" ]; then
@@ -49,7 +54,6 @@ menuwright_wine_ready() {
     "$WINE64" rundll32.exe user32.dll,MessageBeep >/dev/null 2>&1 || true
     touch "$WINEPREFIX/.menuwright-ready"
   fi
-  "$WINESERVER" -p >/dev/null 2>&1 || true
   flock -u 9
   exec 9>&-
 }
