@@ -31,6 +31,15 @@ struct Observed {
     std::string title, label, text, accept, reject, next, cancel;
 };
 
+void ReadTexts(HWND dialog, Observed& seen) {
+    seen.label = ItemText(dialog, IDC_LICENSE_LABEL);
+    seen.text = ItemText(dialog, IDC_LICENSE_TEXT);
+    seen.accept = ItemText(dialog, IDC_LICENSE_ACCEPT);
+    seen.reject = ItemText(dialog, IDC_LICENSE_REJECT);
+    seen.next = ItemText(dialog, IDOK);
+    seen.cancel = ItemText(dialog, IDCANCEL);
+}
+
 }  // namespace
 
 TEST(LicenseDialog, RejectThenAcceptEnablesNextAndAcceptingGivesOne) {
@@ -46,12 +55,7 @@ TEST(LicenseDialog, RejectThenAcceptEnablesNextAndAcceptingGivesOne) {
         seen.rejectSelectedAtStart = IsDlgButtonChecked(dialog, IDC_LICENSE_REJECT) == BST_CHECKED &&
                                      IsDlgButtonChecked(dialog, IDC_LICENSE_ACCEPT) != BST_CHECKED;
         seen.nextEnabledAtStart = IsWindowEnabled(GetDlgItem(dialog, IDOK));
-        seen.label = ItemText(dialog, IDC_LICENSE_LABEL);
-        seen.text = ItemText(dialog, IDC_LICENSE_TEXT);
-        seen.accept = ItemText(dialog, IDC_LICENSE_ACCEPT);
-        seen.reject = ItemText(dialog, IDC_LICENSE_REJECT);
-        seen.next = ItemText(dialog, IDOK);
-        seen.cancel = ItemText(dialog, IDCANCEL);
+        ReadTexts(dialog, seen);
         // Enter (the OK command) while rejected must not leave with 1.
         SendMessageA(dialog, WM_COMMAND, IDOK, 0);
         seen.enterIgnoredWhileRejected = IsWindowVisible(dialog) != FALSE;
@@ -119,12 +123,7 @@ TEST(LicenseDialog, CustomTextsShowExactlyAsStored) {
         HWND dialog = WaitForThreadWindow(mainThread, "#32770", "Lizenz");
         if (!dialog) return;
         seen.found = true;
-        seen.label = ItemText(dialog, IDC_LICENSE_LABEL);
-        seen.text = ItemText(dialog, IDC_LICENSE_TEXT);
-        seen.accept = ItemText(dialog, IDC_LICENSE_ACCEPT);
-        seen.reject = ItemText(dialog, IDC_LICENSE_REJECT);
-        seen.next = ItemText(dialog, IDOK);
-        seen.cancel = ItemText(dialog, IDCANCEL);
+        ReadTexts(dialog, seen);
         Click(dialog, IDCANCEL);
     });
     EXPECT_EQ(ShowLicenseAgreement(license, disc.Root(), nullptr), IDCANCEL);
