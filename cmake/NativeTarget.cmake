@@ -4,3 +4,10 @@ if(MENUWRIGHT_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# With clang, MENUWRIGHT_LIBFUZZER builds the libFuzzer fuzzers; everything
+# they reach is instrumented for coverage.
+option(MENUWRIGHT_LIBFUZZER "Build the libFuzzer fuzzers (clang only)" OFF)
+if(MENUWRIGHT_LIBFUZZER)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
