@@ -9,11 +9,11 @@
 #include "MessageBox.h"
 #include "ModalDialog.h"
 #include "ResourceString.h"
-#include "profile/ProfileText.h"
 #include "records/SettingsButton.h"
 #include "records/SettingsHtml.h"
 #include "resource.h"
 #include "sequencer/StepSequencer.h"
+#include "util/TextCase.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ bool CAutorunDlg::PressButtonNamed(const std::string& caption) {
     if (!menu_) return false;
     for (const auto& entry : menu_->Buttons()) {
         CSettings* record = entry.get();
-        if (record->SettingType() != kSettingButton || !profile::EqualsNoCase(record->GetName(), caption)) continue;
+        if (record->SettingType() != kSettingButton || !EqualsNoCase(record->GetName(), caption)) continue;
         runningButton_ = static_cast<CSettingsButton*>(record);
         SendMessageA(CAutorunMenuDlg::Handle(), CStepSequencer::kRunButtonMessage, 0,
                      reinterpret_cast<LPARAM>(runningButton_));

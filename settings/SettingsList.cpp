@@ -4,10 +4,10 @@
 
 #include "SettingsFactory.h"
 #include "SettingsFileAccess.h"
-#include "profile/ProfileText.h"
 #include "records/SettingsButton.h"
 #include "records/SettingsHtml.h"
 #include "records/SettingsSecurity.h"
+#include "util/TextCase.h"
 
 namespace {
 
@@ -159,7 +159,7 @@ void CSettingsList::MakeUniqueName(CSettings& record) const {
     for (bool clash = true; clash;) {
         clash = false;
         for (const auto& entry : records_) {
-            if (profile::EqualsNoCase(entry->GetName(), candidate)) {
+            if (EqualsNoCase(entry->GetName(), candidate)) {
                 candidate = base + " (" + std::to_string(++k) + ")";
                 clash = true;
                 break;
@@ -171,7 +171,7 @@ void CSettingsList::MakeUniqueName(CSettings& record) const {
 
 bool CSettingsList::IsButtonNameFree(const std::string& name, const CSettings* self) const {
     for (const auto& entry : records_) {
-        if (entry.get() != self && profile::EqualsNoCase(entry->GetName(), name)) return false;
+        if (entry.get() != self && EqualsNoCase(entry->GetName(), name)) return false;
     }
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "util/TextCase.h"
+
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
@@ -12,14 +14,6 @@ bool IsLeadingBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == 
 
 unsigned char ScrambleByte(unsigned char x) { return x + 10 <= 123 ? (unsigned char)(x + 10) : (unsigned char)(x - 80); }
 unsigned char UnscrambleByte(unsigned char x) { return (unsigned char)((x < 43 ? x + 90 : x) - 10); }
-
-std::string UpperAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-    }
-    return out;
-}
 
 }  // namespace
 
@@ -40,16 +34,7 @@ std::int32_t ParseInteger(std::string_view text) {
 
 std::string FormatInteger(std::int32_t value) { return std::to_string(value); }
 
-bool ParseBoolean(std::string_view text) {
-    if (text.size() != 4) return false;
-    const char* expected = "true";
-    for (size_t i = 0; i < 4; ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-        if (c != expected[i]) return false;
-    }
-    return true;
-}
+bool ParseBoolean(std::string_view text) { return EqualsNoCase(text, "true"); }
 
 std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view replacement) {
     if (find.empty()) return std::string(text);
@@ -68,7 +53,7 @@ std::string EncodeMultiLine(std::string_view text) { return ReplaceAll(text, kLi
 std::string DecodeMultiLine(std::string_view stored) { return ReplaceAll(stored, kStoredLineBreak, kLineBreak); }
 
 std::optional<std::string> Scramble(std::string_view key, std::string_view value) {
-    std::string text = UpperAscii(key);
+    std::string text = ToUpperAscii(key);
     text.append(value);
     text.append(kScrambleMarker);
     if (text.size() >= kScrambledLimit) return std::nullopt;

@@ -1,9 +1,9 @@
 #include "ActionTarget.h"
 
-#include <cctype>
 #include <string_view>
 
 #include "ValueEncoding.h"
+#include "util/TextCase.h"
 #include "records/SettingsLaunch.h"
 
 namespace {
@@ -12,17 +12,6 @@ namespace {
 constexpr unsigned kButtonsMask = 0x0000000F;
 constexpr unsigned kIconMask = 0x000000F0;
 constexpr unsigned kDefaultButtonMask = 0x00000F00;
-
-bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
-    if (text.size() < tail.size()) return false;
-    text.remove_prefix(text.size() - tail.size());
-    for (size_t i = 0; i < tail.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(tail[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // "%" goes first so the escapes added after it are not escaped again.
 std::string EncodeMailPart(const std::string& text) {
@@ -74,10 +63,10 @@ unsigned MessageStyle(const CSettingsLaunch& action) {
     return style;
 }
 
-bool IsInternetExplorer(const std::string& programPath) { return EndsWithIgnoringCase(programPath, "iexplore.exe"); }
+bool IsInternetExplorer(const std::string& programPath) { return EndsWithNoCase(programPath, "iexplore.exe"); }
 
 std::string InternetExplorerParameters(const CSettingsLaunch& action, const std::string& target) {
     return (action.Kiosk ? "-k " : "") + action.Parameters + " " + target;
 }
 
-bool IsProgramFile(const std::string& target) { return EndsWithIgnoringCase(target, ".exe"); }
+bool IsProgramFile(const std::string& target) { return EndsWithNoCase(target, ".exe"); }

@@ -3,24 +3,11 @@
 #include "SettingsList.h"
 #include "ValueEncoding.h"
 #include "records/SettingsButton.h"
-
-namespace {
-
-char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-}  // namespace
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
-    }
-    return true;
-}
+#include "util/TextCase.h"
 
 std::optional<std::string> AaLinkButtonName(std::string_view address) {
     constexpr std::string_view kPrefix = "aa:";
-    if (address.size() < kPrefix.size() || !EqualsIgnoringCase(address.substr(0, kPrefix.size()), kPrefix)) {
+    if (!StartsWithNoCase(address, kPrefix)) {
         return std::nullopt;
     }
     return ReplaceAll(address, "%20", " ").substr(kPrefix.size());
@@ -29,7 +16,7 @@ std::optional<std::string> AaLinkButtonName(std::string_view address) {
 CSettingsButton* FindButtonByName(const CSettingsList& buttons, std::string_view name) {
     for (const auto& record : buttons) {
         if (record->SettingType() != kSettingButton) continue;
-        if (EqualsIgnoringCase(record->GetName(), name)) return static_cast<CSettingsButton*>(record.get());
+        if (EqualsNoCase(record->GetName(), name)) return static_cast<CSettingsButton*>(record.get());
     }
     return nullptr;
 }

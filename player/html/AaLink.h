@@ -15,5 +15,3 @@ std::optional<std::string> AaLinkButtonName(std::string_view address);
 // The first button record of the list whose name equals the name without
 // regard to case, or null.
 CSettingsButton* FindButtonByName(const CSettingsList& buttons, std::string_view name);
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);

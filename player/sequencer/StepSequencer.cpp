@@ -1,6 +1,5 @@
 #include "StepSequencer.h"
 
-#include <cctype>
 
 #include "DiscSettings.h"
 #include "history/DiscHistory.h"
@@ -11,18 +10,9 @@
 #include "records/SettingsLicense.h"
 #include "records/SettingsSecurity.h"
 #include "records/SettingsSplash.h"
+#include "util/TextCase.h"
 
 namespace {
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // Keeps a menu window on the stack for as long as it is shown.
 class CMenuStackEntry {
@@ -99,7 +89,7 @@ bool CStepSequencer::RunLogin(const CSettingsSecurity& login) {
         std::string password;
         for (;;) {
             if (!windows_.AskLogin(login, user, password)) return false;
-            if (password == login.Password && EqualIgnoringCase(user, login.Username)) break;
+            if (password == login.Password && EqualsNoCase(user, login.Username)) break;
             windows_.ShowAccessDenied();
         }
     }

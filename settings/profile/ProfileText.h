@@ -2,6 +2,8 @@
 // Text rules shared by the in-memory initialization file and its callers.
 #include <string_view>
 
+#include "../util/TextCase.h"
+
 namespace profile {
 
 // The platform counts Ctrl-Z (0x1A) among the blanks of an initialization file.
@@ -18,16 +20,6 @@ inline std::string_view TrimBlanks(std::string_view text) {
     text = TrimLeadingBlanks(text);
     while (!text.empty() && IsProfileBlank(text.back())) text.remove_suffix(1);
     return text;
-}
-
-inline char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-inline bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
 }
 
 // One pair of enclosing quotes, double or single, is not part of a value.

@@ -2,7 +2,7 @@
 
 #include "../LegacyLayout.h"
 #include "../SettingsFileAccess.h"
-#include "../profile/ProfileText.h"
+#include "../util/TextCase.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -19,7 +19,7 @@ constexpr std::string_view kLibraryPrefix = "\\AutoRun\\Menu";
 // backslash too: "\AutoRun\MenuX.bmp" is the author's own file.
 bool StartsWithLibraryFolder(std::string_view name) {
     return name.size() > kLibraryPrefix.size() + 1 &&
-           profile::EqualsNoCase(name.substr(0, kLibraryPrefix.size()), kLibraryPrefix) &&
+           EqualsNoCase(name.substr(0, kLibraryPrefix.size()), kLibraryPrefix) &&
            name[kLibraryPrefix.size()] == '\\';
 }
 
@@ -101,7 +101,7 @@ bool IsLibraryPictureName(std::string_view name) {
 
 std::string ConvertLibraryImageName(const std::string& name) {
     size_t dot = name.find_last_of('.');
-    if (dot == std::string::npos || !profile::EqualsNoCase(std::string_view(name).substr(dot + 1), "bmp")) return name;
+    if (dot == std::string::npos || !EqualsNoCase(std::string_view(name).substr(dot + 1), "bmp")) return name;
     return name.substr(0, dot) + ".jpg";
 }
 

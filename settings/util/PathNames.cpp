@@ -1,20 +1,12 @@
 #include "PathNames.h"
 
+#include "TextCase.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
-char LowerAscii(char c) { return char(std::tolower(static_cast<unsigned char>(c))); }
-
-bool EndsWithNoCase(std::string_view text, std::string_view ending) {
-    if (text.size() < ending.size()) return false;
-    std::string_view tail = text.substr(text.size() - ending.size());
-    return std::equal(tail.begin(), tail.end(), ending.begin(),
-                      [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
-}
 
 // The position of the extension's dot, or npos when the file name has none.
 size_t ExtensionDot(std::string_view path) {

@@ -1,15 +1,10 @@
 #include "RegistryPath.h"
 
-#include <cctype>
+#include "TextCase.h"
+
 #include <cstring>
 
 namespace {
-
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
 
 struct RootName {
     const char* name;
@@ -40,7 +35,7 @@ std::optional<RegistryKeyPath> ParseRegistryKeyPath(std::string_view keyPath) {
     if (separator == std::string_view::npos) return std::nullopt;
     std::string_view subKey = keyPath.substr(separator + 1);
     if (subKey.empty()) return std::nullopt;
-    std::string rootName = LowerAscii(keyPath.substr(0, separator));
+    std::string rootName = ToLowerAscii(keyPath.substr(0, separator));
     for (const RootName& candidate : kRootNames) {
         if (rootName == candidate.name) return RegistryKeyPath{candidate.root, std::string(subKey)};
     }

@@ -1,12 +1,12 @@
 #include "RegistryUtil.h"
 
-#include <cctype>
 #include <cstring>
 #include <vector>
 
 #include "Handles.h"
 #include "ValueEncoding.h"
 #include "util/RegistryPath.h"
+#include "util/TextCase.h"
 
 namespace {
 
@@ -33,11 +33,6 @@ std::string WithoutTrailingBackslashes(std::string path) {
     return path;
 }
 
-std::string LowerAscii(std::string text) {
-    for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 bool IsStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
 
 // A key path as the open key's path buffer would hold it: bounded like the
@@ -46,8 +41,8 @@ bool FitsPathBuffer(const std::string& path) { return path.size() < kRegistryPat
 
 // Whether the key at candidate is the key at ancestor or lies below it.
 bool IsWithin(const std::string& candidate, const std::string& ancestor) {
-    std::string c = LowerAscii(candidate);
-    std::string a = LowerAscii(ancestor);
+    std::string c = ToLowerAscii(candidate);
+    std::string a = ToLowerAscii(ancestor);
     return c == a || (c.size() > a.size() && c.compare(0, a.size(), a) == 0 && c[a.size()] == '\\');
 }
 
