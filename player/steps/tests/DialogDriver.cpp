@@ -18,18 +18,12 @@ BOOL CALLBACK CollectVisible(HWND window, LPARAM context) {
     auto* search = reinterpret_cast<Search*>(context);
     if (!IsWindowVisible(window)) return TRUE;
     if (search->className && ClassOf(window) != search->className) return TRUE;
-    if (search->title && TextOf(window) != search->title) return TRUE;
+    if (search->title && WindowText(window) != search->title) return TRUE;
     search->found.push_back(window);
     return TRUE;
 }
 
 }  // namespace
-
-std::string ClassOf(HWND window) {
-    char name[256] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
 
 std::vector<HWND> VisibleThreadWindows(DWORD threadId) {
     Search search{nullptr, nullptr, {}};
@@ -48,28 +42,7 @@ HWND WaitForThreadWindow(DWORD threadId, const char* className, const char* titl
     }
 }
 
-bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (IsWindow(window) && IsWindowVisible(window)) {
-        if (GetTickCount() - start >= timeoutMs) return false;
-        Sleep(20);
-    }
-    return true;
-}
-
-std::string TextOf(HWND window) {
-    char text[4096] = {};
-    // WM_GETTEXT reaches controls of other threads as well.
-    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-std::string ItemText(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
-
-std::string MessageBoxText(HWND box) {
-    // The message box's text control has the id 0xFFFF.
-    return ItemText(box, 0xFFFF);
-}
+std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
 void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 

@@ -11,20 +11,21 @@
 #include <thread>
 #include <vector>
 
+#include "WindowQueries.h"
+
 namespace steptest {
+
+using testwin::ClassOf;
+using testwin::MessageBoxText;
+using testwin::WaitForWindowGone;
+using testwin::WindowText;
 
 // A visible top-level window of the thread whose class and title match
 // (either may be null); polls until the timeout, then returns null.
 HWND WaitForThreadWindow(DWORD threadId, const char* className, const char* title, DWORD timeoutMs = 30000);
-// Polls until the window no longer exists or is hidden.
-bool WaitForWindowGone(HWND window, DWORD timeoutMs = 30000);
 std::vector<HWND> VisibleThreadWindows(DWORD threadId);
 
-std::string TextOf(HWND window);
-std::string ClassOf(HWND window);
 std::string ItemText(HWND dialog, int id);
-// The message box's text (its static control).
-std::string MessageBoxText(HWND box);
 // A click as the button itself would report it, processed before returning.
 void Click(HWND dialog, int id);
 // A key pressed on the window, through the window's message queue as a

@@ -168,7 +168,7 @@ TEST(LicenseDialog, AgreementThatCannotBeOpenedIsReportedAndRefused) {
     CDialogDriver driver([&](DWORD mainThread) {
         HWND box = WaitForThreadWindow(mainThread, "#32770", nullptr);
         if (!box) return;
-        agreementShown = TextOf(box) == "License Agreement";
+        agreementShown = WindowText(box) == "License Agreement";
         reported = MessageBoxText(box);
         Click(box, IDOK);
     });

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "Handles.h"
+#include "WindowQueries.h"
 #include "tests/TempDir.h"
 #include "win32/FileUtil.h"
 
@@ -125,9 +126,7 @@ public:
 
 private:
     static BOOL CALLBACK CloseDialog(HWND window, LPARAM self) {
-        char className[32] = {};
-        GetClassNameA(window, className, sizeof(className));
-        if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window)) {
+        if (testwin::ClassOf(window) == "#32770" && IsWindowVisible(window)) {
             EnumChildWindows(window, &CDialogCloser::RecordText, self);
             PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
             PostMessageA(window, WM_CLOSE, 0, 0);

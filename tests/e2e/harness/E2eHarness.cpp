@@ -209,12 +209,7 @@ HWND RunningProgram::WaitForWindow(const char* className, const char* title, DWO
 }
 
 bool RunningProgram::WaitForWindowGone(HWND window, DWORD timeoutMs) const {
-    const DWORD start = GetTickCount();
-    do {
-        if (!IsWindow(window) || !IsWindowVisible(window)) return true;
-        Sleep(kPollMs);
-    } while (GetTickCount() - start < timeoutMs);
-    return false;
+    return testwin::WaitForWindowGone(window, timeoutMs);
 }
 
 bool RunningProgram::WaitForExit(DWORD timeoutMs, DWORD* exitCode) const {
@@ -236,20 +231,6 @@ HWND FindChild(HWND parent, const char* className, const char* text) {
     return nullptr;
 }
 
-std::string WindowText(HWND window) {
-    int length = int(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
-    std::string text(size_t(length) + 1, '\0');
-    length = int(SendMessageA(window, WM_GETTEXT, WPARAM(text.size()), reinterpret_cast<LPARAM>(text.data())));
-    text.resize(size_t(length > 0 ? length : 0));
-    return text;
-}
-
-std::string ClassOf(HWND window) {
-    char name[256] = {};
-    GetClassNameA(window, name, sizeof(name));
-    return name;
-}
-
 void PressButton(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
 bool PressDialogButton(HWND dialog, int id) {
@@ -257,12 +238,6 @@ bool PressDialogButton(HWND dialog, int id) {
     if (!button) return false;
     PressButton(button);
     return true;
-}
-
-std::string MessageBoxText(HWND box) {
-    // The message text is the box's static control with the id 0xFFFF.
-    HWND text = GetDlgItem(box, 0xFFFF);
-    return text ? WindowText(text) : std::string();
 }
 
 bool SaveScreenshot(HWND window, const std::string& name) {

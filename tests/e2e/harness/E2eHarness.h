@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "WindowQueries.h"
+
 namespace e2e {
 
 // Windows path of a program built in this tree (for example "Autorun.exe").
@@ -73,14 +75,13 @@ private:
 std::vector<HWND> ChildWindows(HWND parent);
 // First descendant whose class and text match (either may be null).
 HWND FindChild(HWND parent, const char* className, const char* text);
-std::string WindowText(HWND window);
-std::string ClassOf(HWND window);
+using testwin::ClassOf;
+using testwin::MessageBoxText;
+using testwin::WindowText;
 // Posts BM_CLICK, so a modal loop the click opens does not block the test.
 void PressButton(HWND button);
 // The dialog button with that id, pressed.
 bool PressDialogButton(HWND dialog, int id);
-// The static text of a message box (its text control).
-std::string MessageBoxText(HWND box);
 
 // Saves what the window shows (the whole screen when null) as
 // out/screenshots/<name>.bmp in the source tree.
