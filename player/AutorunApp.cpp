@@ -6,7 +6,9 @@
 
 #include "DiscRoot.h"
 #include "MessageBox.h"
+#include "StartupTrace.h"
 #include "StepWalker.h"
+#include "profile/FileSession.h"
 #include "resource.h"
 
 namespace {
@@ -35,12 +37,18 @@ bool CAutorunApp::InitInstance() {
     // apartment on this thread.
     OleInitialize(nullptr);
     SetRegistryKey("Local AppWizard-Generated Applications");
+    wingui::MarkStartup(wingui::StartupStage::LibrariesReady);
 
     const std::string settingsPath = DiscPath(g_discRoot, "\\AutoRun\\Settings.ini");
     const std::string infPath = DiscPath(g_discRoot, "\\Autorun.inf");
     if (PathExists(settingsPath) && PathExists(infPath)) {
+        // The player never writes its settings: one read of the file
+        // answers every key for the whole run.
+        profile::FileSession settingsFile(settingsPath);
+        wingui::MarkStartup(wingui::StartupStage::SettingsFileRead);
         settings_.SetFileName(settingsPath);
         settings_.Load();
+        wingui::MarkStartup(wingui::StartupStage::RecordsLoaded);
         RunRootList(settings_);
     } else {
         wingui::ShowStringMessage(nullptr, {IDS_DISC_INCOMPLETE, IDS_CANNOT_CONTINUE}, MB_OK | MB_ICONSTOP);

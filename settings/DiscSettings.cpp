@@ -2,6 +2,7 @@
 
 #include "LegacyLayout.h"
 #include "SettingsFileAccess.h"
+#include "profile/FileSession.h"
 #include "records/SettingsHtml.h"
 #include "records/SettingsInstall.h"
 #include "records/SettingsLaunch.h"
@@ -39,6 +40,7 @@ void CDiscSettings::SetFileName(const std::string& path) {
 
 bool CDiscSettings::Load() {
     const std::string& file = settingsFile_;
+    profile::FileSession session(file);
     ReadString(file, kGeneral, "TargetDir", TargetDir);
     ReadString(file, kGeneral, "Label", Label);
     std::string type;
@@ -79,6 +81,7 @@ void CDiscSettings::LoadLegacySteps() {
 
 bool CDiscSettings::SaveGeneral() {
     const std::string& file = settingsFile_;
+    profile::FileSession session(file);
     WriteString(file, kGeneral, "TargetDir", TargetDir);
     WriteString(file, kGeneral, "Label", Label);
     WriteInt(file, kGeneral, "AutorunType", AutorunType);
@@ -87,15 +90,16 @@ bool CDiscSettings::SaveGeneral() {
     WriteInt(file, kGeneral, "AppVersion", kTreeLayoutVersion);
     WriteString(file, kGeneral, "WindowsLabel", WindowsLabel);
     WriteString(file, kGeneral, "AutoPlayAction", AutoPlayAction);
-    return true;
+    return session.Commit();
 }
 
 bool CDiscSettings::SaveAll() {
+    profile::FileSession session(settingsFile_);
     SaveGeneral();
     Icon.Save();
     Driver.Save();
     RootList.Save();
-    return true;
+    return session.Commit();
 }
 
 void CDiscSettings::CreateDefaultSteps() {

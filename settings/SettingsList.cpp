@@ -4,6 +4,7 @@
 
 #include "SettingsFactory.h"
 #include "SettingsFileAccess.h"
+#include "profile/FileSession.h"
 #include "records/SettingsButton.h"
 #include "records/SettingsHtml.h"
 #include "records/SettingsSecurity.h"
@@ -23,6 +24,7 @@ void CSettingsList::SetFileName(const std::string& fileName) {
 }
 
 bool CSettingsList::Load() {
+    profile::FileSession session(fileName_);
     std::int32_t count = 0;
     ReadInt(fileName_, prefix_, "SettingsCount", count);
     if (NestingOf(prefix_) >= kMaxNesting) return true;
@@ -44,13 +46,14 @@ bool CSettingsList::Load() {
 }
 
 bool CSettingsList::Save() {
+    profile::FileSession session(fileName_);
     WriteInt(fileName_, prefix_, "SettingsCount", Count());
     int position = 1;
     for (auto& record : records_) {
         record->SetSection(SectionFor(position++));
         record->Save();
     }
-    return true;
+    return session.Commit();
 }
 
 void CSettingsList::Add(std::unique_ptr<CSettings> record, bool load) {

@@ -5,6 +5,7 @@
 #include "DeviceContexts.h"
 #include "MenuDialogIds.h"
 #include "ResourceString.h"
+#include "StartupTrace.h"
 #include "layout/BackgroundFill.h"
 #include "layout/MenuPlacement.h"
 #include "layout/PictureFit.h"
@@ -77,6 +78,7 @@ void CAutorunMenuDlg::AttachControls() {
 }
 
 BOOL CAutorunMenuDlg::OnInitDialog() {
+    wingui::MarkStartup(wingui::StartupStage::MenuWindowCreated);
     AttachControls();
     if (!menu_) {
         EndDialog(Handle(), IDCANCEL);
@@ -86,7 +88,9 @@ BOOL CAutorunMenuDlg::OnInitDialog() {
         menu_->WindowName.empty() ? wingui::LoadResourceString(IDS_MENU_DEFAULT_TITLE) : menu_->WindowName;
     SetWindowTextA(Handle(), title.c_str());
     PlaceWindow();
-    return menu_->MenuType == CSettingsHtml::kHtmlMenu ? BuildHtmlMenu() : BuildStandardMenu();
+    const BOOL built = menu_->MenuType == CSettingsHtml::kHtmlMenu ? BuildHtmlMenu() : BuildStandardMenu();
+    wingui::MarkStartup(wingui::StartupStage::MenuWindowReady);
+    return built;
 }
 
 void CAutorunMenuDlg::PlaceWindow() {
@@ -222,6 +226,7 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
     } else {
         ShowWindow(image_.Handle(), SW_HIDE);
     }
+    wingui::MarkStartup(wingui::StartupStage::PicturesLoaded);
     return TRUE;
 }
 
@@ -241,6 +246,7 @@ bool CAutorunMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
     switch (message) {
         case WM_ERASEBKGND:
             PaintBackground(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            wingui::MarkStartup(wingui::StartupStage::BackgroundPainted);
             result = TRUE;
             return true;
         case WM_CTLCOLORSTATIC: {

@@ -20,14 +20,14 @@ std::string_view NextLine(std::string_view& text) {
 
 IniDocument IniDocument::Parse(std::string_view text) {
     IniDocument doc;
-    doc.sections_.push_back(Section{"", false, {}});  // lines before the first header
+    doc.AddSection(Section{"", false, {}});  // lines before the first header
     while (!text.empty()) {
         std::string_view line = TrimBlanks(NextLine(text));
         if (line.empty()) continue;
         if (line.front() == '[') {
             size_t close = line.rfind(']');
             if (close != std::string_view::npos && close > 0) {
-                doc.sections_.push_back(Section{std::string(line.substr(1, close - 1)), true, {}});
+                doc.AddSection(Section{std::string(line.substr(1, close - 1)), true, {}});
                 continue;
             }
         }
@@ -45,12 +45,14 @@ IniDocument IniDocument::Parse(std::string_view text) {
     return doc;
 }
 
+void IniDocument::AddSection(Section section) {
+    firstSection_.emplace(ToLowerAscii(section.name), sections_.size());
+    sections_.push_back(std::move(section));
+}
+
 const IniDocument::Section* IniDocument::FindSection(std::string_view name) const {
-    name = TrimBlanks(name);
-    for (const Section& section : sections_) {
-        if (EqualsNoCase(section.name, name)) return &section;
-    }
-    return nullptr;
+    const auto found = firstSection_.find(ToLowerAscii(TrimBlanks(name)));
+    return found == firstSection_.end() ? nullptr : &sections_[found->second];
 }
 
 const IniDocument::Entry* IniDocument::FindEntry(const Section& section, std::string_view name) const {
@@ -66,7 +68,9 @@ std::string IniDocument::Get(std::string_view section, std::string_view key) con
     if (!found) return {};
     const Entry* entry = FindEntry(*found, key);
     if (!entry || !entry->hasValue) return {};
-    return std::string(StripEnclosingQuotes(entry->value));
+    // A value set in memory keeps its trailing blanks for the file, which
+    // drops them when it is read again.
+    return std::string(StripEnclosingQuotes(TrimBlanks(entry->value)));
 }
 
 bool IniDocument::Set(std::string_view sectionName, std::string_view key, std::string_view value) {
@@ -75,7 +79,7 @@ bool IniDocument::Set(std::string_view sectionName, std::string_view key, std::s
     value = TrimLeadingBlanks(value);
     auto* section = const_cast<Section*>(FindSection(sectionName));
     if (!section) {
-        sections_.push_back(Section{std::string(sectionName), true, {}});
+        AddSection(Section{std::string(sectionName), true, {}});
         section = &sections_.back();
     }
     auto* entry = const_cast<Entry*>(FindEntry(*section, key));

@@ -7,6 +7,7 @@
 // platform writes back (CRLF lines, no blank lines).
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace profile {
@@ -38,8 +39,12 @@ private:
 
     const Section* FindSection(std::string_view name) const;
     const Entry* FindEntry(const Section& section, std::string_view name) const;
+    void AddSection(Section section);
 
     std::vector<Section> sections_;
+    // The first section of each name, by its lower-case name: a disc of a few
+    // thousand records has as many sections, and every key looks one up.
+    std::unordered_map<std::string, size_t> firstSection_;
 };
 
 }  // namespace profile

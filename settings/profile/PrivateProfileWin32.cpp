@@ -2,11 +2,13 @@
 
 #include <vector>
 
+#include "CachedFiles.h"
 #include "PrivateProfile.h"
 
 namespace profile {
 
 std::string ReadValue(const std::string& file, const std::string& section, const std::string& key) {
+    if (auto value = cached::Read(file, section, key)) return std::move(*value);
     // The platform truncates to the buffer it is given, so grow the buffer
     // until the value fits: long multi-line texts must come back whole.
     std::vector<char> buffer(1024);
@@ -20,6 +22,7 @@ std::string ReadValue(const std::string& file, const std::string& section, const
 
 bool WriteValue(const std::string& file, const std::string& section, const std::string& key,
                 const std::string& value) {
+    if (cached::Write(file, section, key, value)) return true;
     return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
 }
 

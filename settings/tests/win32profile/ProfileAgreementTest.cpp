@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "profile/FileSession.h"
 #include "profile/PrivateProfile.h"
 
 namespace {
@@ -78,6 +79,18 @@ const std::vector<Case>& Cases() {
          std::nullopt,
          {{"S", "padded", "   left"}, {"S", "multi", "one|Q^3|two"}},
          {{"S", "padded"}, {"S", "multi"}}},
+        {"trailing blanks and quotes of a written value, read back",
+         std::nullopt,
+         {{"S", "trailing", "right   "}, {"S", "quoted", "\"both\""}, {"S", "trailing", "right   "}},
+         {{"S", "trailing"}, {"S", "quoted"}}},
+        {"a written value with a line break and a key with an equals sign",
+         std::string("[S]\r\nk=v\r\n"),
+         {{"S", "broken", "one\r\ntwo=2"}, {"S", "a=b", "c"}, {"S", "two", "3"}},
+         {{"S", "broken"}, {"S", "two"}, {"S", "a"}, {"S", "a=b"}}},
+        {"many sections, looked up by name in any case",
+         std::string("[Root]\r\nSettingsCount=3\r\n[Root.1]\r\nName=a\r\n[Root.2]\r\nName=b\r\n[root.1]\r\nName=c\r\n"),
+         {{"ROOT.2", "Name", "B"}, {"Root.3", "Name", "new"}},
+         {{"root.1", "name"}, {"Root.2", "Name"}, {"Root.3", "NAME"}, {"Root.4", "Name"}}},
     };
     return cases;
 }
@@ -107,6 +120,53 @@ TEST(ProfileAgreement, OurLayerBehavesLikeThePlatform) {
     }
     DeleteFileA(platformFile.c_str());
     DeleteFileA(ourFile.c_str());
+}
+
+// The same sequences with the file held in memory: every read during the
+// session answers what the platform reads at that moment, and the file
+// written once at the end holds the platform's bytes.
+TEST(ProfileAgreement, AFileHeldInMemoryBehavesLikeThePlatform) {
+    const std::string platformFile = TempFile("platform-session");
+    const std::string ourFile = TempFile("ours-session");
+    for (const Case& c : Cases()) {
+        SCOPED_TRACE(c.name);
+        DeleteFileA(platformFile.c_str());
+        DeleteFileA(ourFile.c_str());
+        if (c.initial) {
+            std::ofstream(platformFile, std::ios::binary) << *c.initial;
+            std::ofstream(ourFile, std::ios::binary) << *c.initial;
+        }
+        {
+            profile::FileSession session(ourFile);
+            ASSERT_TRUE(session.InMemory());
+            for (const Write& w : c.writes) {
+                EXPECT_TRUE(WritePrivateProfileStringA(w.section, w.key, w.value, platformFile.c_str()));
+                EXPECT_TRUE(profile::WriteValue(ourFile, w.section, w.key, w.value));
+                for (const Read& r : c.reads) {
+                    EXPECT_EQ(profile::ReadValue(ourFile, r.section, r.key), PlatformRead(platformFile, r))
+                        << "after writing " << w.section << "/" << w.key << ", reading " << r.section << "/" << r.key;
+                }
+            }
+            EXPECT_TRUE(session.Commit());
+        }
+        EXPECT_EQ(Contents(ourFile), Contents(platformFile));
+    }
+    DeleteFileA(platformFile.c_str());
+    DeleteFileA(ourFile.c_str());
+}
+
+// A Unicode file is read by the platform's own conversion, not from memory.
+TEST(ProfileAgreement, AUnicodeFileIsLeftToThePlatform) {
+    const std::string file = TempFile("unicode");
+    const char utf16[] = "\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0v\0\r\0\n\0";
+    std::ofstream(file, std::ios::binary).write(utf16, sizeof(utf16) - 1);
+    {
+        profile::FileSession session(file);
+        EXPECT_FALSE(session.InMemory());
+        EXPECT_EQ(profile::ReadValue(file, "S", "k"), PlatformRead(file, {"S", "k"}));
+        EXPECT_EQ(profile::ReadValue(file, "S", "k"), "v");
+    }
+    DeleteFileA(file.c_str());
 }
 
 TEST(ProfileAgreement, WritingIntoAMissingDirectoryFailsInBoth) {
