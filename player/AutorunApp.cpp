@@ -23,6 +23,20 @@ bool PathExists(const std::string& path) {
     return true;
 }
 
+// The disc is where this program lies, whatever the command line says: a
+// bare "Autorun.exe" started from elsewhere must not read the settings of
+// whatever directory or drive is current.
+std::string OwnProgramPath() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), DWORD(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) return path.substr(0, length);
+        if (path.size() >= 32768) return {};
+        path.resize(path.size() * 2);
+    }
+}
+
 }  // namespace
 
 const std::string& GetDiscRoot() { return g_discRoot; }
@@ -31,7 +45,7 @@ bool CAutorunApp::InitInstance() {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    g_discRoot = DiscRootFromProgramPath(FirstCommandLineElement(GetCommandLineA()));
+    g_discRoot = DiscRootFromProgramPath(OwnProgramPath());
 
     // The browser control of the HTML menu lives in a single-threaded
     // apartment on this thread.

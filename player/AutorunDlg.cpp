@@ -58,7 +58,7 @@ void CAutorunDlg::SetWindowIcon() {
     // A custom icon names a file on the disc, found from the disc root like
     // every other file the settings name.
     if (disc_ && disc_->Icon.Type == 2 && !disc_->Icon.Filename.empty()) {
-        const std::string path = BaseFolder() + disc_->Icon.Filename;
+        const std::string path = InFolder(disc_->Icon.Filename);
         HICON extracted = ExtractIconA(GetModuleHandleA(nullptr), path.c_str(), UINT(disc_->Icon.Number));
         // The function answers 1 for a file that is no icon source.
         if (reinterpret_cast<UINT_PTR>(extracted) > 1) ownedIcon_.Reset(extracted);

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "ValueEncoding.h"
+#include "util/ContainedPath.h"
 #include "util/TextCase.h"
 #include "records/SettingsLaunch.h"
 
@@ -30,11 +31,7 @@ bool NamesDiscItem(std::int32_t kind) {
 }
 
 std::string FileActionTarget(const CSettingsLaunch& action, const std::string& discRoot) {
-    if (NamesDiscItem(action.LaunchTypeV3)) {
-        std::string root = discRoot;
-        if (!root.empty() && root.back() == '\\') root.pop_back();
-        return root + action.File;
-    }
+    if (NamesDiscItem(action.LaunchTypeV3)) return ResolveInsideOrNothing(discRoot, action.File);
     if (action.LaunchTypeV3 == kLaunchWebSite) return action.AddressType + action.File;
     return action.File;
 }

@@ -1,5 +1,7 @@
 #include "HtmlMenuHost.h"
 
+#include "util/ContainedPath.h"
+
 #include <exdisp.h>
 
 #include "MessageBox.h"
@@ -177,7 +179,7 @@ void CHtmlMenuHost::InstallHostHandler() {
 }
 
 HtmlMenuStart StartHtmlMenu(HWND window, CSettingsHtml& menu, const std::string& baseFolder, CHtmlMenuHost& host) {
-    const std::string baseFile = baseFolder + menu.Filename;
+    const std::string baseFile = ResolveInsideOrNothing(baseFolder, menu.Filename);
     if (!FileExists(baseFile)) return HtmlMenuStart::kBaseFileMissing;
     if (!host.ControlWindow() && !host.Create()) {
         wingui::ShowStringMessage(window, {IDS_BROWSER_UNAVAILABLE}, MB_OK | MB_ICONSTOP);

@@ -1,5 +1,7 @@
 #include "InstallDecision.h"
 
+#include "util/ContainedPath.h"
+
 #include "history/DiscHistory.h"
 #include "records/SettingsInstall.h"
 #include "util/VersionText.h"
@@ -33,9 +35,7 @@ bool InstallIsNeeded(const CSettingsInstall& install, const std::string& section
 }
 
 std::string InstallerPath(const std::string& discRoot, const std::string& file) {
-    std::string root = discRoot;
-    if (!root.empty() && root.back() == '\\') root.pop_back();
-    return root + file;
+    return ResolveInsideOrNothing(discRoot, file);
 }
 
 std::string InstallerWorkingDirectory(const std::string& installerPath) {

@@ -11,6 +11,7 @@
 #include "layout/PictureFit.h"
 #include "records/SettingsButton.h"
 #include "records/SettingsHtml.h"
+#include "util/ContainedPath.h"
 
 namespace {
 
@@ -66,6 +67,11 @@ void CAutorunMenuDlg::SetMenuContext(CDiscSettings* disc, CSettingsHtml* menu, C
 void CAutorunMenuDlg::SetBaseFolder(const std::string& path) {
     baseFolder_ = path;
     if (!baseFolder_.empty() && baseFolder_.back() == '\\') baseFolder_.pop_back();
+}
+
+std::string CAutorunMenuDlg::InFolder(const std::string& relativeName) const {
+    // An empty name is no picture, not the folder itself.
+    return relativeName.empty() ? std::string() : ResolveInsideOrNothing(baseFolder_, relativeName);
 }
 
 void CAutorunMenuDlg::AttachControls() {
@@ -141,7 +147,7 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
     if (in.hasLogo) {
         logo_.BestFit = true;
         logo_.AlignLeft = true;
-        logo_.Load(baseFolder_ + menu.LogoFilename);
+        logo_.Load(InFolder(menu.LogoFilename));
         in.logoPicture = {int(logo_.PictureSize().cx), int(logo_.PictureSize().cy)};
         AlignLeft(title_.Handle());
         AlignLeft(subtitle_.Handle());
@@ -160,7 +166,7 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
     }
 
     if (menu.BackgroundType == CSettingsHtml::kBackgroundImage) {
-        background_.Reset(static_cast<HBITMAP>(LoadImageA(nullptr, (baseFolder_ + menu.BgrndFilename).c_str(),
+        background_.Reset(static_cast<HBITMAP>(LoadImageA(nullptr, InFolder(menu.BgrndFilename).c_str(),
                                                           IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
         BITMAP info = {};
         if (background_ && GetObjectA(background_.Get(), sizeof(info), &info)) {
@@ -170,11 +176,11 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
 
     // One set of pictures for all buttons: every button shows the same four.
     const CButtonEx::PictureSet pictures = CButtonEx::LoadPictureSet(
-        baseFolder_ + menu.ButtonUFile, baseFolder_ + menu.ButtonDFile, baseFolder_ + menu.ButtonFFile,
-        baseFolder_ + menu.ButtonRFile, std::string());
+        InFolder(menu.ButtonUFile), InFolder(menu.ButtonDFile), InFolder(menu.ButtonFFile),
+        InFolder(menu.ButtonRFile), std::string());
     CButtonEx::SoundSet sounds;
     if (!preview_) {
-        sounds = CButtonEx::LoadSounds(baseFolder_ + "\\AutoRun\\RollOver.wav", baseFolder_ + "\\AutoRun\\BtnClick.wav");
+        sounds = CButtonEx::LoadSounds(InFolder("\\AutoRun\\RollOver.wav"), InFolder("\\AutoRun\\BtnClick.wav"));
     }
     int shown = 0;
     for (const auto& entry : menu.Buttons()) {
@@ -221,7 +227,7 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
         image_.BestFit = fit.bestFit;
         PlaceControl(image_.Handle(), layout_.image);
         ShowWindow(image_.Handle(), SW_SHOWNA);
-        image_.Load(baseFolder_ + menu.ImageFilename);
+        image_.Load(InFolder(menu.ImageFilename));
         image_.Draw();
     } else {
         ShowWindow(image_.Handle(), SW_HIDE);

@@ -40,6 +40,9 @@ public:
     INT_PTR ShowModal() { return DoModal(parent_); }
 
     const std::string& BaseFolder() const { return baseFolder_; }
+    // The base folder followed by a name of the record; a name that leads out
+    // of the folder names nothing.
+    std::string InFolder(const std::string& relativeName) const;
     SIZE MenuClientSize() const { return {clientWidth_, clientHeight_}; }
     const menulayout::StandardMenuLayout& Layout() const { return layout_; }
 

@@ -1,5 +1,7 @@
 #include "StepSequencer.h"
 
+#include "util/ContainedPath.h"
+
 
 #include "DiscSettings.h"
 #include "history/DiscHistory.h"
@@ -101,7 +103,7 @@ bool CStepSequencer::ShowLicense(const CSettingsLicense& license) {
     if (!license.Active) return true;
     const bool firstTimeOnly = license.Display == CSettingsLicense::kFirstTimeOnly;
     if (firstTimeOnly && HistoryIsDone(kHistoryLicense, license.GetSection())) return true;
-    if (license.File.empty() || !actions_.FileExists(discRoot_ + license.File)) return true;
+    if (license.File.empty() || !actions_.FileExists(ResolveInsideOrNothing(discRoot_, license.File))) return true;
     if (windows_.ShowLicense(license) != 1) return false;
     if (firstTimeOnly) HistoryMarkDone(kHistoryLicense, license.GetSection());
     return true;

@@ -13,11 +13,13 @@ const char kNotInstalled[] =
     "The selected item is not yet installed on your computer. Please run the installation and then try again.";
 
 // Runs the player on the disc and returns it once started.
-e2e::RunningProgram StartPlayer(const e2e::FixtureDisc& disc) {
-    auto player = e2e::RunningProgram::Start(disc.Path("Autorun.exe"));
+e2e::RunningProgram StartPlayer(const std::string& program) {
+    auto player = e2e::RunningProgram::Start(program);
     EXPECT_TRUE(player.Started());
     return player;
 }
+
+e2e::RunningProgram StartPlayer(const e2e::FixtureDisc& disc) { return StartPlayer(disc.Path("Autorun.exe")); }
 
 void ExpectEndsCleanly(e2e::RunningProgram& player) {
     DWORD exitCode = 1;
@@ -221,4 +223,55 @@ TEST(LaunchActions, OpenAndPrintReachTheDocumentsProgramWithTheirVerb) {
         << commandLines["open"];
     EXPECT_TRUE(SamePath(commandLines["print"].substr(commandLines["print"].size() - document.size()), document))
         << commandLines["print"];
+}
+
+// A settings file may come from anyone: names that lead off the disc start
+// nothing beside it, however they are spelled, and the list goes on.
+TEST(LaunchActions, NamesThatLeadOffTheDiscStartNothing) {
+    CActionLog log;
+    e2e::FixtureDisc folder;  // the disc lies in "disc", a program beside it in "outside"
+    folder.CopyFileTo(HelperProgram(), "outside\\tool.exe");
+    folder.CopyFileTo(HelperProgram(), "disc\\bin\\tool.exe");
+    folder.CopyFileTo(e2e::BuiltProgram("Autorun.exe"), "disc\\Autorun.exe");
+    folder.WriteFile("disc\\Autorun.inf", "[AutoRun]\r\nopen=Autorun.exe\r\n");
+    folder.WriteFile("disc\\AutoRun\\Settings.ini", RootListSettings({
+        Action(106, "\\..\\outside\\tool.exe", {{"Parameters", "dotdot"}, {"LaunchAndWait", "true"}}),
+        Action(106, "/../outside/tool.exe", {{"Parameters", "slashes"}, {"LaunchAndWait", "true"}}),
+        Action(106, "\\bin\\..\\..\\outside\\tool.exe", {{"Parameters", "deeper"}, {"LaunchAndWait", "true"}}),
+        Action(106, folder.Path("outside\\tool.exe"), {{"Parameters", "drive"}, {"LaunchAndWait", "true"}}),
+        Action(106, "\\bin\\.\\tool.exe", {{"Parameters", "inside"}, {"LaunchAndWait", "true"}}),
+    }));
+    auto player = StartPlayer(folder.Path("disc\\Autorun.exe"));
+    ExpectEndsCleanly(player);
+    EXPECT_EQ(log.Order(), (std::vector<std::string>{"start inside", "end inside"}));
+}
+
+// Started with a bare name from another directory, the player still reads
+// the disc it lies on, never the settings of the current directory or drive.
+TEST(LaunchActions, TheDiscIsWhereThePlayerLies) {
+    CActionLog log;
+    e2e::FixtureDisc disc;
+    disc.CopyFileTo(HelperProgram(), "bin\\tool.exe");
+    disc.MakeComplete(RootListSettings({
+        Action(106, "\\bin\\tool.exe", {{"Parameters", "own-disc"}, {"LaunchAndWait", "true"}}),
+    }));
+    e2e::FixtureDisc elsewhere;
+    elsewhere.CopyFileTo(HelperProgram(), "bin\\tool.exe");
+    elsewhere.MakeComplete(RootListSettings({
+        Action(106, "\\bin\\tool.exe", {{"Parameters", "current-directory"}, {"LaunchAndWait", "true"}}),
+    }));
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    std::string commandLine = "Autorun.exe";
+    ASSERT_TRUE(CreateProcessA(disc.Path("Autorun.exe").c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                               nullptr, elsewhere.Root().c_str(), &startup, &process));
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(log.Order(), (std::vector<std::string>{"start own-disc", "end own-disc"}));
 }
