@@ -1,6 +1,7 @@
 #include "DiscSettings.h"
 
 #include "LegacyLayout.h"
+#include "RecordBudget.h"
 #include "SettingsFileAccess.h"
 #include "profile/FileSession.h"
 #include "records/SettingsHtml.h"
@@ -41,6 +42,7 @@ void CDiscSettings::SetFileName(const std::string& path) {
 bool CDiscSettings::Load() {
     const std::string& file = settingsFile_;
     profile::FileSession session(file);
+    CRecordBudget budget;
     ReadString(file, kGeneral, "TargetDir", TargetDir);
     ReadString(file, kGeneral, "Label", Label);
     std::string type;

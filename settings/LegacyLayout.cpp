@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "RecordBudget.h"
 #include "SettingsFileAccess.h"
 #include "SettingsList.h"
 #include "records/SettingsButton.h"
@@ -20,14 +21,33 @@ int LegacyCount(const std::string& file, const std::string& section) {
     return std::clamp(count, std::int32_t(0), std::int32_t(kMaxLegacyEntries));
 }
 
+// The legacy layout numbers its entries from 0 without gaps: an entry with
+// none of the keys that make it one ends the list, whatever the count says.
+bool HasAnyKey(const std::string& file, const std::string& section, std::initializer_list<const char*> keys, int index) {
+    std::string value;
+    for (const char* key : keys) {
+        if (ReadString(file, section, key + std::to_string(index), value)) return true;
+    }
+    return false;
+}
+
+bool IsLegacyEntry(const CSettingsInstall*, const std::string& file, const std::string& section, int index) {
+    return HasAnyKey(file, section, {"File"}, index);
+}
+
+bool IsLegacyEntry(const CSettingsLaunch*, const std::string& file, const std::string& section, int index) {
+    return HasAnyKey(file, section, {"File", "RegKey"}, index);
+}
+
 template <class Record>
 void LoadLegacyList(const std::string& file, const std::string& section, CSettingsList& list) {
     int count = LegacyCount(file, section);
     if (count == 0) {
-        list.Add(std::make_unique<Record>(), false);
+        if (CRecordBudget::Take()) list.Add(std::make_unique<Record>(), false);
         return;
     }
     for (int i = 0; i < count; ++i) {
+        if (!IsLegacyEntry(static_cast<const Record*>(nullptr), file, section, i) || !CRecordBudget::Take()) break;
         auto record = std::make_unique<Record>();
         record->SetFileName(file);
         record->LoadLegacy(section, i);
@@ -50,9 +70,10 @@ void LoadLegacyButtonList(const std::string& file, CSettingsList& buttons) {
     int count = LegacyCount(file, section);
     for (int i = 0; i < count; ++i) {
         const std::string n = std::to_string(i);
-        auto button = std::make_unique<CSettingsButton>();
         std::string name;
-        if (ReadString(file, section, "Name" + n, name)) button->SetName(name);
+        if (!ReadString(file, section, "Name" + n, name) || !CRecordBudget::Take()) break;
+        auto button = std::make_unique<CSettingsButton>();
+        button->SetName(name);
         std::int32_t number = 0, type = 0;
         ReadInt(file, section, "ButtonNumber" + n, number);
         ReadInt(file, section, "ButtonType" + n, type);
@@ -61,6 +82,7 @@ void LoadLegacyButtonList(const std::string& file, CSettingsList& buttons) {
         buttons.Add(std::move(button), true);
 
         CSettingsList& actions = added.Actions();
+        if (!CRecordBudget::Take() || !CRecordBudget::Take()) break;
         actions.AddNumbered(std::make_unique<CSettingsSplash>(), number);
         actions.AddNumbered(std::make_unique<CSettingsLicense>(), number);
         if (type == 1) LoadLegacyInstallList(file, "Install" + std::to_string(number), actions);

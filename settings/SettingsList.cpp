@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "RecordBudget.h"
 #include "SettingsFactory.h"
 #include "SettingsFileAccess.h"
 #include "profile/FileSession.h"
@@ -37,6 +38,7 @@ bool CSettingsList::Load() {
         if (!ReadInt(fileName_, section, "SettingType", kind)) break;
         std::unique_ptr<CSettings> record = CreateSettings(kind);
         if (!record) continue;
+        if (!CRecordBudget::Take()) break;
         record->SetFileName(fileName_);
         record->SetSection(section);
         record->Load();

@@ -20,14 +20,14 @@ std::string_view NextLine(std::string_view& text) {
 
 IniDocument IniDocument::Parse(std::string_view text) {
     IniDocument doc;
-    doc.AddSection(Section{"", false, {}});  // lines before the first header
+    doc.AddSection(Section{"", false, {}, {}});  // lines before the first header
     while (!text.empty()) {
         std::string_view line = TrimBlanks(NextLine(text));
         if (line.empty()) continue;
         if (line.front() == '[') {
             size_t close = line.rfind(']');
             if (close != std::string_view::npos && close > 0) {
-                doc.AddSection(Section{std::string(line.substr(1, close - 1)), true, {}});
+                doc.AddSection(Section{std::string(line.substr(1, close - 1)), true, {}, {}});
                 continue;
             }
         }
@@ -40,7 +40,7 @@ IniDocument IniDocument::Parse(std::string_view text) {
             entry.value = std::string(TrimBlanks(line.substr(equals + 1)));
             entry.hasValue = true;
         }
-        doc.sections_.back().entries.push_back(std::move(entry));
+        doc.sections_.back().AddEntry(std::move(entry));
     }
     return doc;
 }
@@ -55,12 +55,14 @@ const IniDocument::Section* IniDocument::FindSection(std::string_view name) cons
     return found == firstSection_.end() ? nullptr : &sections_[found->second];
 }
 
+void IniDocument::Section::AddEntry(Entry entry) {
+    firstEntry.emplace(ToLowerAscii(entry.name), entries.size());
+    entries.push_back(std::move(entry));
+}
+
 const IniDocument::Entry* IniDocument::FindEntry(const Section& section, std::string_view name) const {
-    name = TrimBlanks(name);
-    for (const Entry& entry : section.entries) {
-        if (EqualsNoCase(entry.name, name)) return &entry;
-    }
-    return nullptr;
+    const auto found = section.firstEntry.find(ToLowerAscii(TrimBlanks(name)));
+    return found == section.firstEntry.end() ? nullptr : &section.entries[found->second];
 }
 
 std::string IniDocument::Get(std::string_view section, std::string_view key) const {
@@ -79,12 +81,12 @@ bool IniDocument::Set(std::string_view sectionName, std::string_view key, std::s
     value = TrimLeadingBlanks(value);
     auto* section = const_cast<Section*>(FindSection(sectionName));
     if (!section) {
-        AddSection(Section{std::string(sectionName), true, {}});
+        AddSection(Section{std::string(sectionName), true, {}, {}});
         section = &sections_.back();
     }
     auto* entry = const_cast<Entry*>(FindEntry(*section, key));
     if (!entry) {
-        section->entries.push_back(Entry{std::string(key), {}, false});
+        section->AddEntry(Entry{std::string(key), {}, false});
         entry = &section->entries.back();
     } else if (entry->hasValue && entry->value == value) {
         return false;

@@ -35,6 +35,11 @@ private:
         std::string name;
         bool hasHeader = true;
         std::vector<Entry> entries;
+        // The first entry of each name, by its lower-case name: a legacy
+        // section numbers thousands of keys.
+        std::unordered_map<std::string, size_t> firstEntry;
+
+        void AddEntry(Entry entry);
     };
 
     const Section* FindSection(std::string_view name) const;

@@ -4,6 +4,7 @@
 
 #include "SettingsFileAccess.h"
 #include "TempDir.h"
+#include "RecordBudget.h"
 #include "records/SettingsButton.h"
 #include "records/SettingsHtml.h"
 #include "records/SettingsInstall.h"
@@ -164,4 +165,54 @@ TEST(DiscSettings, TreeLayoutIsReadWhenVersionIsThree) {
     EXPECT_EQ(disc.CdID, "1234");
     ASSERT_EQ(KindsOf(disc.RootList), (std::vector<std::int32_t>{5}));
     EXPECT_TRUE(static_cast<CSettingsLicense*>(disc.RootList.GetAt(0))->Active);
+}
+
+namespace {
+int CountRecords(const CSettingsList& list) {
+    int count = 0;
+    for (const auto& record : list) {
+        ++count;
+        if (CSettingsList* children = CSettingsList::ChildListOf(*record)) count += CountRecords(*children);
+    }
+    return count;
+}
+}  // namespace
+
+// Legacy buttons each carry a list of their own: 4096 buttons with 4096
+// installers each would be 16.8 million records from a file of 100 KB.
+TEST(DiscSettings, ALegacyBombStopsAtTheWholeFilesBudget) {
+    std::string text = "[General]\r\nAutorunType=2\r\n[Html]\r\nName=M\r\n[Button]\r\nCount=4096\r\n";
+    for (int i = 0; i < 4096; ++i) {
+        const std::string n = std::to_string(i);
+        text += "Name" + n + "=b" + n + "\r\nButtonNumber" + n + "=1\r\nButtonType" + n + "=1\r\n";
+    }
+    text += "[Install1]\r\nCount=4096\r\n";
+    for (int i = 0; i < 4096; ++i) text += "File" + std::to_string(i) + "=\\S.exe\r\n";
+    TempDir dir;
+    auto loaded = LoadedFrom(dir, text);
+    const int records = CountRecords(loaded->RootList);
+    // The login and menu records that every legacy menu disc starts with come
+    // before any list is read.
+    EXPECT_LE(records, CRecordBudget::kMaxRecordsPerFile + 2);
+    EXPECT_GT(records, 4096) << "the first buttons still load whole";
+}
+
+// The count is a claim: entries that are not there end a legacy list, and a
+// tree list's "SettingsCount" above the cap loads no more than the cap.
+TEST(DiscSettings, CountsBeyondTheEntriesOrTheCapLoadNoMore) {
+    TempDir dir;
+    auto legacy = LoadedFrom(dir,
+        "[General]\r\nAutorunType=2\r\n[Html]\r\nName=M\r\n[Button]\r\nCount=4000\r\n"
+        "Name0=One\r\nButtonNumber0=1\r\nButtonType0=2\r\n"
+        "[Launch1]\r\nCount=4000\r\nFile0=\\a.txt\r\nRegKey1=HKEY_CURRENT_USER\\x\r\n");
+    auto* menu = static_cast<CSettingsHtml*>(legacy->RootList.GetAt(1));
+    ASSERT_EQ(menu->Buttons().Count(), 1);
+    EXPECT_EQ(KindsOf(static_cast<CSettingsButton*>(menu->Buttons().GetAt(0))->Actions()),
+              (std::vector<std::int32_t>{2, 5, 3, 3}));
+
+    std::string tree = "[General]\r\nVersion=3\r\n[Root]\r\nSettingsCount=5000\r\n";
+    for (int i = 1; i <= 4200; ++i) tree += "[Root." + std::to_string(i) + "]\r\nSettingType=3\r\n";
+    TempDir treeDir;
+    auto capped = LoadedFrom(treeDir, tree);
+    EXPECT_EQ(capped->RootList.Count(), CSettingsList::kMaxRecords);
 }
