@@ -57,7 +57,9 @@ void CAutorunDlg::AddAboutCommand() {
 void CAutorunDlg::SetWindowIcon() {
     // A custom icon names a file on the disc, found from the disc root like
     // every other file the settings name.
-    if (disc_ && disc_->Icon.Type == 2 && !disc_->Icon.Filename.empty()) {
+    // Index -1 would ask for the number of icons in the file, which is no
+    // handle; the designer stores only indexes from 0.
+    if (disc_ && disc_->Icon.Type == 2 && !disc_->Icon.Filename.empty() && disc_->Icon.Number >= 0) {
         const std::string path = InFolder(disc_->Icon.Filename);
         HICON extracted = ExtractIconA(GetModuleHandleA(nullptr), path.c_str(), UINT(disc_->Icon.Number));
         // The function answers 1 for a file that is no icon source.

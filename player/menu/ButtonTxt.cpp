@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "DeviceContexts.h"
+#include "layout/PixelGeometry.h"
 
 CButtonTxt::CButtonTxt() {
     for (int which = kNormalFont; which <= kDisabledFont; ++which) {
@@ -63,7 +64,7 @@ void CButtonTxt::SetCaptionFont(const std::string& face, int points, bool bold, 
     ChangeFonts(kBothFonts, [&](int font) {
         LOGFONTA& d = descriptions_[font];
         lstrcpynA(d.lfFaceName, face.c_str(), LF_FACESIZE);
-        tenths_[font] = points * 10;
+        tenths_[font] = menulayout::FontTenths(points);
         d.lfWeight = bold ? FW_BOLD : FW_NORMAL;
         d.lfItalic = italic;
         d.lfUnderline = underline;
@@ -84,7 +85,7 @@ void CButtonTxt::SetFontName(const std::string& face, int which) {
     ChangeFonts(which, [&](int font) { lstrcpynA(descriptions_[font].lfFaceName, face.c_str(), LF_FACESIZE); });
 }
 void CButtonTxt::SetFontSize(int points, int which) {
-    ChangeFonts(which, [&](int font) { tenths_[font] = points * 10; });
+    ChangeFonts(which, [&](int font) { tenths_[font] = menulayout::FontTenths(points); });
 }
 void CButtonTxt::SetBold(bool on, int which) {
     ChangeFonts(which, [&](int font) { descriptions_[font].lfWeight = on ? FW_BOLD : FW_NORMAL; });

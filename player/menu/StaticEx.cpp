@@ -1,9 +1,11 @@
 #include "StaticEx.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "ButtonEx.h"
 #include "DeviceContexts.h"
+#include "layout/PixelGeometry.h"
 #include "layout/TextBlockSize.h"
 
 void CStaticEx::SetBkColor(COLORREF color) {
@@ -16,7 +18,7 @@ void CStaticEx::SetTextColor(COLORREF color) {
     DiscardFont();
 }
 void CStaticEx::SetFontSize(int points) {
-    points_ = points;
+    points_ = std::clamp(points, 0, menulayout::kMaxFontPoints);
     DiscardFont();
 }
 void CStaticEx::SetUnderline(bool on) {

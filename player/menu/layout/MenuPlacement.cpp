@@ -27,12 +27,14 @@ PixelPoint PresetPosition(int preset, int workW, int workH, int width, int heigh
 }  // namespace
 
 PixelRect PlaceMenuWindow(const PixelRect& workArea, const PlacementRequest& request) {
-    const int width = std::min(request.width, workArea.width);
-    const int height = std::min(request.height, workArea.height);
+    // Sizes and offsets come from the settings file as any 32-bit number: the
+    // window keeps within the work area, the offsets are percentages of it.
+    const int width = std::clamp(request.width, 0, std::max(workArea.width, 0));
+    const int height = std::clamp(request.height, 0, std::max(workArea.height, 0));
     PixelPoint at;
     if (request.locationType == 2) {
-        at.x = Truncate((workArea.width - width) * (request.horizOffset / 100.0));
-        at.y = Truncate((workArea.height - height) * (request.vertOffset / 100.0));
+        at.x = Truncate((workArea.width - width) * (std::clamp(request.horizOffset, 0, 100) / 100.0));
+        at.y = Truncate((workArea.height - height) * (std::clamp(request.vertOffset, 0, 100) / 100.0));
     } else {
         at = PresetPosition(request.presetLocation, workArea.width, workArea.height, width, height);
     }

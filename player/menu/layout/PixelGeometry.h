@@ -1,6 +1,9 @@
 #pragma once
 // Plain pixel positions and sizes for the menu's layout arithmetic.
 
+#include <algorithm>
+#include <climits>
+
 namespace menulayout {
 
 struct PixelPoint {
@@ -25,7 +28,17 @@ struct PixelRect {
 };
 
 // Truncation toward zero of a double-precision value, as every fraction of
-// the menu layout is computed.
-inline int Truncate(double value) { return static_cast<int>(value); }
+// the menu layout is computed. Values beyond the range of int (a settings file
+// may hold any number) stop at its ends; not-a-number is 0.
+inline int Truncate(double value) {
+    if (!(value == value)) return 0;
+    if (value >= 2147483647.0) return INT_MAX;
+    if (value <= -2147483648.0) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+// A font size in points from a settings file, in the range a font can have.
+inline constexpr int kMaxFontPoints = 1000;
+inline int FontTenths(int points) { return std::clamp(points, 0, kMaxFontPoints) * 10; }
 
 }  // namespace menulayout

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "layout/MenuPlacement.h"
 
 using namespace menulayout;
@@ -40,4 +42,29 @@ TEST(MenuPlacement, PresetsAndOffsetsOnTheWorkArea) {
 TEST(MenuPlacement, FrameIsSharedAroundTheRequestedPlace) {
     EXPECT_EQ(CenterFrameAround({182, 121, 660, 495}, 666, 520), (PixelRect{179, 109, 666, 520}));
     EXPECT_EQ(CenterFrameAround({1, 1, 660, 495}, 667, 521), (PixelRect{-2, -12, 667, 521}));
+}
+
+// A settings file may hold any 32-bit number: the window stays on the work
+// area and no arithmetic overflows (the sanitizers check the conversions).
+TEST(MenuPlacement, ExtremeNumbersKeepTheWindowOnTheWorkArea) {
+    struct Case { PlacementRequest request; PixelRect placed; };
+    const PixelRect work{0, 0, 1024, 738};
+    const Case cases[] = {
+        {{INT_MIN, 495, 1, 1, 50, 50}, {512, 121, 0, 495}},
+        {{660, INT_MIN, 1, 9, 50, 50}, {364, 738, 660, 0}},
+        {{INT_MAX, INT_MAX, 1, 1, 50, 50}, {0, 0, 1024, 738}},
+        {{660, 495, 2, 1, INT_MAX, INT_MAX}, {364, 243, 660, 495}},
+        {{660, 495, 2, 1, INT_MIN, -5}, {0, 0, 660, 495}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(PlaceMenuWindow(work, c.request), c.placed) << c.request.width;
+}
+
+TEST(MenuPlacement, TruncationStopsAtTheEndsOfInt) {
+    EXPECT_EQ(Truncate(1e300), INT_MAX);
+    EXPECT_EQ(Truncate(-1e300), INT_MIN);
+    EXPECT_EQ(Truncate(0.0 / 0.0), 0);
+    EXPECT_EQ(Truncate(-2.9), -2);
+    EXPECT_EQ(FontTenths(INT_MAX), kMaxFontPoints * 10);
+    EXPECT_EQ(FontTenths(-3), 0);
+    EXPECT_EQ(FontTenths(12), 120);
 }
