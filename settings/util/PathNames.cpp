@@ -104,6 +104,49 @@ bool IsRootLevelName(std::string_view relativePath) {
     return relativePath.find('\\', 1) == std::string_view::npos;
 }
 
+namespace {
+
+std::vector<std::string_view> PathComponents(std::string_view path) {
+    std::vector<std::string_view> parts;
+    size_t start = 0;
+    while (start < path.size()) {
+        size_t end = path.find_first_of("\\/", start);
+        if (end == std::string_view::npos) end = path.size();
+        if (end > start) parts.push_back(path.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+bool StartsWithSeparators(std::string_view path, size_t count) {
+    if (path.size() < count) return false;
+    for (size_t i = 0; i < count; ++i) {
+        if (path[i] != '\\' && path[i] != '/') return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool IsVolumeRootPath(std::string_view fullPath) {
+    if (StartsWithSeparators(fullPath, 2) && fullPath.size() >= 4 && (fullPath[2] == '?' || fullPath[2] == '.') &&
+        (fullPath[3] == '\\' || fullPath[3] == '/')) {
+        // The device namespace: a drive or volume, or a share through "UNC".
+        std::vector<std::string_view> parts = PathComponents(fullPath.substr(4));
+        if (parts.empty()) return true;
+        if (EqualsNoCase(parts.front(), "UNC")) return parts.size() <= 3;
+        const bool drive = parts.front().size() == 2 && parts.front()[1] == ':';
+        const bool volume = StartsWithNoCase(parts.front(), "Volume{");
+        // Other device names (GLOBALROOT, physical drives) are never a folder of ours.
+        return !(drive || volume) || parts.size() <= 1;
+    }
+    std::vector<std::string_view> parts = PathComponents(fullPath);
+    if (StartsWithSeparators(fullPath, 2)) return parts.size() <= 2;  // \\server\share
+    if (parts.empty()) return true;                                   // "" or "\"
+    const bool hasDrive = parts.front().size() == 2 && parts.front()[1] == ':';
+    return hasDrive && parts.size() == 1;
+}
+
 std::vector<std::string> DirectoryPathLevels(std::string_view path) {
     std::vector<std::string> levels;
     size_t start = FirstCreatableLevel(path);

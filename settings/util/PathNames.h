@@ -47,6 +47,13 @@ std::string JoinProjectPath(std::string_view baseDirectory, std::string_view rel
 // backslash: the name lies directly in the project directory.
 bool IsRootLevelName(std::string_view relativePath);
 
+// True when a full path (as the platform's full-path function gives it) names
+// the root of a volume, however spelled: "C:", "C:\", "\\server\share",
+// "\\?\C:\", "\\.\C:", "\\?\UNC\server\share", "\\?\Volume{...}\", or
+// nothing at all, and every other device path ("\\.\PhysicalDrive0",
+// "\\?\GLOBALROOT\..."). Forward slashes count as backslashes.
+bool IsVolumeRootPath(std::string_view fullPath);
+
 // The directories to create, top down, so that the whole path exists: every
 // prefix that ends before a separator, after the drive part ("C:"), a leading
 // backslash or the server and share of a network path, then the path itself

@@ -89,10 +89,24 @@ bool CreateDirectoryPath(const std::string& path) {
     return IsDirectory(path);
 }
 
+// The path as the platform resolves it: ".", "..", forward slashes and
+// relative names made plain, so that a root is seen however it is spelled.
+static std::string FullPath(const std::string& path) {
+    std::string full(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetFullPathNameA(path.c_str(), DWORD(full.size()), full.data(), nullptr);
+        if (length == 0) return {};
+        if (length < full.size()) return full.substr(0, length);
+        full.resize(length + 1);
+    }
+}
+
 bool DeleteDirectoryTree(const std::string& path) {
-    std::string directory = WithoutTrailingBackslash(path);
-    // A whole drive is never a tree to delete.
-    if (IsDriveRoot(directory)) return false;
+    if (path.empty()) return false;
+    const std::string full = FullPath(path);
+    // A whole drive or share is never a tree to delete.
+    if (full.empty() || IsVolumeRootPath(full)) return false;
+    std::string directory = WithoutTrailingBackslash(full);
     DWORD attributes = GetFileAttributesA(directory.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
     if (IsLink(attributes)) {

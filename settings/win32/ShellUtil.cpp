@@ -80,8 +80,8 @@ UINT LinkErrorId(INT_PTR code) {
 
 }  // namespace
 
-bool ShellRun(HWND parent, const std::string& target, const std::string& /*parameters*/,
-              const std::string& /*workingDirectory*/, bool wait, bool maximize, bool disableParent, int verb) {
+bool ShellRun(HWND parent, const std::string& target, const std::string& parameters,
+              const std::string& workingDirectory, bool wait, bool maximize, bool disableParent, int verb) {
     const char* verbName = VerbName(verb);
     if (!verbName) return false;
     SHELLEXECUTEINFOA info = {};
@@ -90,6 +90,10 @@ bool ShellRun(HWND parent, const std::string& target, const std::string& /*param
     info.hwnd = parent;
     info.lpVerb = verbName;
     info.lpFile = target.c_str();
+    // An installer package opened through the shell takes its switches
+    // ("/quiet") and its folder from here, as a program started directly does.
+    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    info.lpDirectory = workingDirectory.empty() ? nullptr : workingDirectory.c_str();
     info.nShow = verb == kShellPrint ? SW_HIDE : (maximize ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     BOOL executed = ShellExecuteExA(&info);
     wingui::KernelHandle process(info.hProcess);

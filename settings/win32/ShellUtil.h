@@ -8,7 +8,7 @@
 enum ShellVerb : int { kShellOpen = 0, kShellPrint = 1, kShellExplore = 2 };
 
 // Hands the target to the shell with the verb (0 "open", 1 "print",
-// 2 "explore"). The parameters and the working directory are not passed on.
+// 2 "explore"), with the parameters and working directory when not empty.
 // "print" runs hidden; the others maximized or normal. With wait set and a
 // process to wait for, waits as WaitForProcess does (no cancel flag). False
 // when the shell reports failure (its result is 32 or below) or the verb is

@@ -122,3 +122,33 @@ TEST(DirectoryPathLevels, StartsBelowDriveServerAndShare) {
 }
 
 }  // namespace
+
+// What the folder delete refuses, after the platform's full-path function.
+TEST(PathNames, VolumeRootsHoweverSpelled) {
+    struct Case { const char* path; bool root; };
+    const Case cases[] = {
+        {"C:", true},
+        {"C:\\", true},
+        {"C:/", true},
+        {"Q:\\\\", true},
+        {"\\", true},
+        {"", true},
+        {"\\\\server\\share", true},
+        {"\\\\server\\share\\", true},
+        {"//server/share", true},
+        {"\\\\server", true},
+        {"\\\\?\\Q:\\", true},
+        {"\\\\.\\Q:", true},
+        {"\\\\?\\UNC\\server\\share\\", true},
+        {"\\\\?\\Volume{12345678-1234-1234-1234-123456789abc}\\", true},
+        {"\\\\.\\PhysicalDrive0", true},
+        {"\\\\?\\GLOBALROOT\\Device\\HarddiskVolume1\\", true},
+        {"C:\\ProjectsV3", false},
+        {"C:\\ProjectsV3\\Disc1\\", false},
+        {"\\\\server\\share\\folder", false},
+        {"\\\\?\\Q:\\sub", false},
+        {"\\\\?\\UNC\\server\\share\\folder", false},
+        {"\\\\?\\Volume{12345678-1234-1234-1234-123456789abc}\\sub", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsVolumeRootPath(c.path), c.root) << c.path;
+}

@@ -129,10 +129,23 @@ TEST_F(FileUtil, DeleteDirectoryTreeRemovesEverythingBelow) {
     EXPECT_TRUE(FileExists(Path("plain.txt")));
 }
 
-TEST_F(FileUtil, DeleteDirectoryTreeRefusesWholeDrives) {
-    EXPECT_FALSE(DeleteDirectoryTree("C:\\"));
-    EXPECT_FALSE(DeleteDirectoryTree("C:"));
-    EXPECT_TRUE(IsDirectory("C:\\windows"));
+// On drive Q:, a scratch folder that the test suite maps for this: every
+// spelling of its root is refused and its files stay, while a folder on it
+// named through "." and ".." is deleted.
+TEST_F(FileUtil, DeleteDirectoryTreeRefusesWholeDrivesHoweverSpelled) {
+    ASSERT_EQ(GetDriveTypeA("Q:\\"), UINT(DRIVE_FIXED)) << "the suite maps Q: to a scratch folder";
+    const std::string keep = "Q:\\keep.txt";
+    ASSERT_TRUE(CreateEmptyFile(keep));
+    ASSERT_TRUE(CreateDirectoryPath("Q:\\sub\\inner"));
+    for (const char* root : {"Q:", "Q:\\", "Q:\\.", "Q:/", "Q:\\sub\\..", "Q:\\sub\\inner\\..\\..", "\\\\?\\Q:\\",
+                             "\\\\.\\Q:\\", "Q:\\\\"}) {
+        EXPECT_FALSE(DeleteDirectoryTree(root)) << root;
+        EXPECT_TRUE(FileExists(keep)) << "deleting " << root << " emptied the drive";
+    }
+    EXPECT_TRUE(DeleteDirectoryTree("Q:\\sub\\inner\\..\\.\\"));
+    EXPECT_FALSE(IsDirectory("Q:\\sub"));
+    EXPECT_TRUE(FileExists(keep));
+    DeleteFileA(keep.c_str());
 }
 
 TEST_F(FileUtil, DeleteDirectoryTreeRemovesLinksButNotWhatTheyPointTo) {

@@ -4,6 +4,7 @@
 
 #include "Win32TestSupport.h"
 #include "util/PathNames.h"
+#include "util/TextCase.h"
 #include "win32/LinkErrors.h"
 
 namespace {
@@ -68,7 +69,7 @@ TEST_F(ShellUtil, OpenAndPrintReachTheRegisteredProgram) {
         SCOPED_TRACE(c.marker + std::to_string(c.show));
         std::string marker = document + c.marker;
         DeleteFileA(marker.c_str());
-        ASSERT_TRUE(ShellRun(nullptr, document, "--ignored", "C:\\", true, c.maximize, false, c.verb));
+        ASSERT_TRUE(ShellRun(nullptr, document, "", "", true, c.maximize, false, c.verb));
         ASSERT_TRUE(Exists(marker)) << "the wait ended before the program did";
         EXPECT_EQ(MarkerField(FileText(marker), "show"), std::to_string(c.show));
     }
@@ -211,3 +212,16 @@ TEST(ShowLinkError, ShowsTheTextInAMessageBox) {
 }
 
 }  // namespace
+
+// What the shell starts gets the parameters and working directory: a silent
+// installer package ("/quiet") must not show its whole interface.
+TEST_F(ShellUtil, ShellRunPassesParametersAndWorkingDirectory) {
+    const std::string marker = dir.Path() + "\\shell-run.marker";
+    ASSERT_TRUE(CreateDirectoryPath(dir.Path() + "\\work"));
+    ASSERT_TRUE(ShellRun(nullptr, HelperProgram(), "--marker \"" + marker + "\" /quiet", dir.Path() + "\\work", true,
+                         false, false, kShellOpen));
+    ASSERT_TRUE(Exists(marker));
+    const std::string text = FileText(marker);
+    EXPECT_NE(MarkerField(text, "line").find("/quiet"), std::string::npos) << text;
+    EXPECT_TRUE(EqualsNoCase(MarkerField(text, "cwd"), dir.Path() + "\\work")) << text;
+}
