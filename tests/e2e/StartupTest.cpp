@@ -27,6 +27,7 @@ void ExpectIncompleteDiscReported(const e2e::FixtureDisc& disc, const std::strin
     ASSERT_TRUE(e2e::PressDialogButton(box, IDOK));
     DWORD exitCode = 1;
     EXPECT_TRUE(player.WaitForExit(30000, &exitCode));
+    EXPECT_EQ(exitCode, 0u) << "a player that crashes after the message is no clean end";
     EXPECT_EQ(player.WaitForWindow(nullptr, nullptr, 0), nullptr);
 }
 
@@ -63,6 +64,8 @@ TEST(PlayerStartup, LetterCaseOfDiscNamesDoesNotMatter) {
     disc.WriteFile("autorun\\SETTINGS.ini", kEmptyRootList);
     auto player = e2e::RunningProgram::Start(disc.Path("Autorun.exe"));
     ASSERT_TRUE(player.Started());
-    EXPECT_TRUE(player.WaitForExit(30000));
+    DWORD exitCode = 1;
+    EXPECT_TRUE(player.WaitForExit(30000, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
     EXPECT_TRUE(player.VisibleWindows().empty());
 }
