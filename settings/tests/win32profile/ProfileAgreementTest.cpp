@@ -95,6 +95,14 @@ const std::vector<Case>& Cases() {
     return cases;
 }
 
+// Both files as the case starts: its initial text, or no file at all.
+void StartCase(const Case& c, const std::string& platformFile, const std::string& ourFile) {
+    for (const std::string& file : {platformFile, ourFile}) {
+        DeleteFileA(file.c_str());
+        if (c.initial) std::ofstream(file, std::ios::binary) << *c.initial;
+    }
+}
+
 }  // namespace
 
 TEST(ProfileAgreement, OurLayerBehavesLikeThePlatform) {
@@ -102,12 +110,7 @@ TEST(ProfileAgreement, OurLayerBehavesLikeThePlatform) {
     const std::string ourFile = TempFile("ours");
     for (const Case& c : Cases()) {
         SCOPED_TRACE(c.name);
-        DeleteFileA(platformFile.c_str());
-        DeleteFileA(ourFile.c_str());
-        if (c.initial) {
-            std::ofstream(platformFile, std::ios::binary) << *c.initial;
-            std::ofstream(ourFile, std::ios::binary) << *c.initial;
-        }
+        StartCase(c, platformFile, ourFile);
         for (const Write& w : c.writes) {
             EXPECT_TRUE(WritePrivateProfileStringA(w.section, w.key, w.value, platformFile.c_str()));
             EXPECT_TRUE(profile::portable::WriteValue(ourFile, w.section, w.key, w.value));
@@ -130,12 +133,7 @@ TEST(ProfileAgreement, AFileHeldInMemoryBehavesLikeThePlatform) {
     const std::string ourFile = TempFile("ours-session");
     for (const Case& c : Cases()) {
         SCOPED_TRACE(c.name);
-        DeleteFileA(platformFile.c_str());
-        DeleteFileA(ourFile.c_str());
-        if (c.initial) {
-            std::ofstream(platformFile, std::ios::binary) << *c.initial;
-            std::ofstream(ourFile, std::ios::binary) << *c.initial;
-        }
+        StartCase(c, platformFile, ourFile);
         {
             profile::FileSession session(ourFile);
             ASSERT_TRUE(session.InMemory());
