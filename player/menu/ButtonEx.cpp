@@ -4,7 +4,7 @@
 #include <windowsx.h>
 
 #include "DeviceContexts.h"
-#include "FileBytes.h"
+#include "util/FileBytes.h"
 
 namespace {
 
@@ -117,8 +117,8 @@ void CButtonEx::TakePictureSize() {
 
 CButtonEx::SoundSet CButtonEx::LoadSounds(const std::string& rolloverPath, const std::string& clickPath) {
     SoundSet sounds;
-    std::vector<std::uint8_t> bytes;
-    if (ReadFileBytes(rolloverPath, kMaxRolloverSound, bytes)) {
+    std::string bytes;
+    if (ReadFileBytes(rolloverPath, kMaxRolloverSound, bytes) == FileRead::Read && !bytes.empty()) {
         sounds.rollover = std::make_shared<const std::vector<char>>(bytes.begin(), bytes.end());
     }
     if (FileExists(clickPath)) sounds.click = clickPath;

@@ -4,9 +4,9 @@
 
 #include "ButtonEx.h"
 #include "DeviceContexts.h"
-#include "FileBytes.h"
 #include "gif/GifFrames.h"
 #include "layout/PictureFit.h"
+#include "util/FileBytes.h"
 
 namespace {
 
@@ -39,12 +39,12 @@ CPictureEx::CPictureEx() { RegisterPictureClass(); }
 CPictureEx::~CPictureEx() { Unload(); }
 
 bool CPictureEx::Load(const std::string& path) {
-    std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(path, kMaxFileSize, bytes)) {
+    std::string bytes;
+    if (ReadFileBytes(path, kMaxFileSize, bytes) != FileRead::Read || bytes.empty()) {
         Unload();
         return false;
     }
-    return LoadFromBuffer(bytes.data(), bytes.size());
+    return LoadFromBuffer(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
 bool CPictureEx::LoadFromBuffer(const std::uint8_t* data, std::size_t size) {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "CachedFiles.h"
-#include "FileBytes.h"
 #include "IniDocument.h"
+#include "../util/FileBytes.h"
 #include "../util/TextCase.h"
 
 namespace profile {
@@ -39,6 +39,9 @@ Registry& Files() {
     return registry;
 }
 
+// Bigger files are left to the key-by-key functions.
+constexpr std::size_t kMaxCachedFileBytes = 64u << 20;
+
 bool HasByteOrderMark(const std::string& bytes) {
     auto startsWith = [&](const char* mark, size_t length) { return bytes.compare(0, length, mark, length) == 0; };
     return startsWith("\xFF\xFE", 2) || startsWith("\xFE\xFF", 2) || startsWith("\xEF\xBB\xBF", 3);
@@ -46,7 +49,7 @@ bool HasByteOrderMark(const std::string& bytes) {
 
 void LoadInto(OpenFile& file) {
     std::string bytes;
-    const FileRead read = ReadFileBytes(file.path, bytes);
+    const FileRead read = ReadFileBytes(file.path, kMaxCachedFileBytes, bytes);
     if (read == FileRead::Unusable || (read == FileRead::Read && HasByteOrderMark(bytes))) return;
     file.existed = read == FileRead::Read;
     file.document = IniDocument::Parse(bytes);

@@ -5,16 +5,14 @@
 
 #include "FileBytes.h"
 
-namespace profile {
-
-FileRead ReadFileBytes(const std::string& file, std::string& bytes) {
+FileRead ReadFileBytes(const std::string& file, std::size_t maxBytes, std::string& bytes) {
     bytes.clear();
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(file, error);
     if (!std::filesystem::exists(status)) return FileRead::Missing;
     if (!std::filesystem::is_regular_file(status)) return FileRead::Unusable;
     const auto size = std::filesystem::file_size(file, error);
-    if (error || size > kMaxCachedFileBytes) return FileRead::Unusable;
+    if (error || size > maxBytes) return FileRead::Unusable;
     std::ifstream in(file, std::ios::binary);
     if (!in) return FileRead::Unusable;
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -27,5 +25,3 @@ bool WriteFileBytes(const std::string& file, const std::string& bytes) {
     out << bytes;
     return bool(out.flush());
 }
-
-}  // namespace profile

@@ -2,9 +2,7 @@
 
 #include "FileBytes.h"
 
-namespace profile {
-
-FileRead ReadFileBytes(const std::string& file, std::string& bytes) {
+FileRead ReadFileBytes(const std::string& file, std::size_t maxBytes, std::string& bytes) {
     bytes.clear();
     HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
@@ -15,7 +13,7 @@ FileRead ReadFileBytes(const std::string& file, std::string& bytes) {
     }
     FileRead result = FileRead::Unusable;
     LARGE_INTEGER size = {};
-    if (GetFileSizeEx(handle, &size) && size.QuadPart >= 0 && ULONGLONG(size.QuadPart) <= kMaxCachedFileBytes) {
+    if (GetFileSizeEx(handle, &size) && size.QuadPart >= 0 && ULONGLONG(size.QuadPart) <= maxBytes) {
         bytes.resize(size_t(size.QuadPart));
         DWORD got = 0;
         if (bytes.empty() || (ReadFile(handle, bytes.data(), DWORD(bytes.size()), &got, nullptr) && got == bytes.size())) {
@@ -37,5 +35,3 @@ bool WriteFileBytes(const std::string& file, const std::string& bytes) {
                     (WriteFile(handle, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size());
     return CloseHandle(handle) && ok;
 }
-
-}  // namespace profile
