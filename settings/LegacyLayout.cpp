@@ -31,23 +31,16 @@ bool HasAnyKey(const std::string& file, const std::string& section, std::initial
     return false;
 }
 
-bool IsLegacyEntry(const CSettingsInstall*, const std::string& file, const std::string& section, int index) {
-    return HasAnyKey(file, section, {"File"}, index);
-}
-
-bool IsLegacyEntry(const CSettingsLaunch*, const std::string& file, const std::string& section, int index) {
-    return HasAnyKey(file, section, {"File", "RegKey"}, index);
-}
-
 template <class Record>
-void LoadLegacyList(const std::string& file, const std::string& section, CSettingsList& list) {
+void LoadLegacyList(const std::string& file, const std::string& section, std::initializer_list<const char*> entryKeys,
+                    CSettingsList& list) {
     int count = LegacyCount(file, section);
     if (count == 0) {
         if (CRecordBudget::Take()) list.Add(std::make_unique<Record>(), false);
         return;
     }
     for (int i = 0; i < count; ++i) {
-        if (!IsLegacyEntry(static_cast<const Record*>(nullptr), file, section, i) || !CRecordBudget::Take()) break;
+        if (!HasAnyKey(file, section, entryKeys, i) || !CRecordBudget::Take()) break;
         auto record = std::make_unique<Record>();
         record->SetFileName(file);
         record->LoadLegacy(section, i);
@@ -58,11 +51,12 @@ void LoadLegacyList(const std::string& file, const std::string& section, CSettin
 }  // namespace
 
 void LoadLegacyInstallList(const std::string& file, const std::string& section, CSettingsList& list) {
-    LoadLegacyList<CSettingsInstall>(file, section, list);
+    LoadLegacyList<CSettingsInstall>(file, section, {"File"}, list);
 }
 
 void LoadLegacyActionList(const std::string& file, const std::string& section, CSettingsList& list) {
-    LoadLegacyList<CSettingsLaunch>(file, section, list);
+    // An action started from the registry names no file.
+    LoadLegacyList<CSettingsLaunch>(file, section, {"File", "RegKey"}, list);
 }
 
 void LoadLegacyButtonList(const std::string& file, CSettingsList& buttons) {
@@ -82,7 +76,7 @@ void LoadLegacyButtonList(const std::string& file, CSettingsList& buttons) {
         buttons.Add(std::move(button), true);
 
         CSettingsList& actions = added.Actions();
-        if (!CRecordBudget::Take() || !CRecordBudget::Take()) break;
+        if (!CRecordBudget::Take(2)) break;
         actions.AddNumbered(std::make_unique<CSettingsSplash>(), number);
         actions.AddNumbered(std::make_unique<CSettingsLicense>(), number);
         if (type == 1) LoadLegacyInstallList(file, "Install" + std::to_string(number), actions);

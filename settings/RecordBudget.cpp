@@ -17,9 +17,9 @@ CRecordBudget::~CRecordBudget() {
     if (outermost_) t_open = false;
 }
 
-bool CRecordBudget::Take() {
+bool CRecordBudget::Take(int count) {
     if (!t_open) return true;
-    if (t_left <= 0) return false;
-    --t_left;
+    if (t_left < count) return false;
+    t_left -= count;
     return true;
 }

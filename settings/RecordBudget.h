@@ -15,9 +15,10 @@ public:
     CRecordBudget(const CRecordBudget&) = delete;
     CRecordBudget& operator=(const CRecordBudget&) = delete;
 
-    // Takes one record from the open budget; false when it is spent. Without
-    // an open budget every record is granted (the lists' own caps apply).
-    static bool Take();
+    // Takes records from the open budget; false, taking none, when fewer are
+    // left. Without an open budget every record is granted (the lists' own
+    // caps apply).
+    static bool Take(int count = 1);
 
 private:
     bool outermost_ = false;
