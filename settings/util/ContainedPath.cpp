@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "PathNames.h"
 #include "TextCase.h"
 
 namespace {
@@ -37,13 +38,8 @@ std::optional<std::string> ResolveInside(std::string_view root, std::string_view
         return std::nullopt;  // network and device paths
     }
     std::vector<std::string_view> parts;
-    size_t start = 0;
-    while (start <= relativeName.size()) {
-        size_t end = start;
-        while (end < relativeName.size() && !IsSeparator(relativeName[end])) ++end;
-        const std::string_view part = relativeName.substr(start, end - start);
-        start = end + 1;
-        if (part.empty() || part == ".") continue;
+    for (std::string_view part : PathComponents(relativeName)) {
+        if (part == ".") continue;
         if (!IsUsablePart(part)) return std::nullopt;
         if (part == "..") {
             if (parts.empty()) return std::nullopt;

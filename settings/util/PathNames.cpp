@@ -104,8 +104,6 @@ bool IsRootLevelName(std::string_view relativePath) {
     return relativePath.find('\\', 1) == std::string_view::npos;
 }
 
-namespace {
-
 std::vector<std::string_view> PathComponents(std::string_view path) {
     std::vector<std::string_view> parts;
     size_t start = 0;
@@ -117,6 +115,8 @@ std::vector<std::string_view> PathComponents(std::string_view path) {
     }
     return parts;
 }
+
+namespace {
 
 bool StartsWithSeparators(std::string_view path, size_t count) {
     if (path.size() < count) return false;

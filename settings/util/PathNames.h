@@ -47,6 +47,10 @@ std::string JoinProjectPath(std::string_view baseDirectory, std::string_view rel
 // backslash: the name lies directly in the project directory.
 bool IsRootLevelName(std::string_view relativePath);
 
+// The parts of a path between its backslashes or forward slashes; empty
+// parts (repeated or outer separators) are left out.
+std::vector<std::string_view> PathComponents(std::string_view path);
+
 // True when a full path (as the platform's full-path function gives it) names
 // the root of a volume, however spelled: "C:", "C:\", "\\server\share",
 // "\\?\C:\", "\\.\C:", "\\?\UNC\server\share", "\\?\Volume{...}\", or
