@@ -102,15 +102,8 @@ BOOL CAutorunMenuDlg::OnInitDialog() {
 void CAutorunMenuDlg::PlaceWindow() {
     RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    menulayout::PlacementRequest request;
-    request.width = menu_->Width;
-    request.height = menu_->Height;
-    request.locationType = menu_->LocationType;
-    request.presetLocation = menu_->PresetLocation;
-    request.horizOffset = menu_->HorizOffset;
-    request.vertOffset = menu_->VertOffset;
     const menulayout::PixelRect placed = menulayout::PlaceMenuWindow(
-        {work.left, work.top, work.right - work.left, work.bottom - work.top}, request);
+        {work.left, work.top, work.right - work.left, work.bottom - work.top}, menulayout::PlacementFor(*menu_));
     clientWidth_ = placed.width;
     clientHeight_ = placed.height;
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "records/SettingsHtml.h"
+
 namespace menulayout {
 
 namespace {
@@ -25,6 +27,17 @@ PixelPoint PresetPosition(int preset, int workW, int workH, int width, int heigh
 }
 
 }  // namespace
+
+PlacementRequest PlacementFor(const CSettingsHtml& menu) {
+    PlacementRequest request;
+    request.width = menu.Width;
+    request.height = menu.Height;
+    request.locationType = menu.LocationType;
+    request.presetLocation = menu.PresetLocation;
+    request.horizOffset = menu.HorizOffset;
+    request.vertOffset = menu.VertOffset;
+    return request;
+}
 
 PixelRect PlaceMenuWindow(const PixelRect& workArea, const PlacementRequest& request) {
     // Sizes and offsets come from the settings file as any 32-bit number: the

@@ -2,6 +2,8 @@
 // Where the menu window goes on the screen's work area.
 #include "PixelGeometry.h"
 
+class CSettingsHtml;
+
 namespace menulayout {
 
 struct PlacementRequest {
@@ -12,6 +14,9 @@ struct PlacementRequest {
     int horizOffset = 50;    // percent
     int vertOffset = 50;     // percent
 };
+
+// The request a menu record makes, its numbers as the file gave them.
+PlacementRequest PlacementFor(const CSettingsHtml& menu);
 
 // The window's client rectangle in screen coordinates: its size limited to
 // the work area, placed by the preset or the two offsets. A preset outside

@@ -28,7 +28,8 @@ const std::string& ScratchFile() {
 
 }  // namespace
 
-void LoadSettingsFromBytes(const std::uint8_t* data, std::size_t size) {
+void LoadSettingsFromBytes(const std::uint8_t* data, std::size_t size,
+                           const std::function<void(const CDiscSettings&)>& use) {
     const std::string& path = ScratchFile();
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -39,4 +40,5 @@ void LoadSettingsFromBytes(const std::uint8_t* data, std::size_t size) {
     disc.Load();
     volatile size_t sink = Walk(disc.RootList) + disc.Driver.DirectoryCount() + disc.CdID.size();
     (void)sink;
+    if (use) use(disc);
 }

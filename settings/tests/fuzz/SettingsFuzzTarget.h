@@ -3,5 +3,11 @@
 // read, so the sanitizers see every field the loader produced.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
-void LoadSettingsFromBytes(const std::uint8_t* data, std::size_t size);
+class CDiscSettings;
+
+// After the walk, `use` (when given) gets the loaded disc, so that other
+// fuzz targets can drive their own code with the values a file produced.
+void LoadSettingsFromBytes(const std::uint8_t* data, std::size_t size,
+                           const std::function<void(const CDiscSettings&)>& use = {});
