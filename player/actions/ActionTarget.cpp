@@ -4,6 +4,7 @@
 
 #include "ValueEncoding.h"
 #include "util/ContainedPath.h"
+#include "util/LinkCommand.h"
 #include "util/TextCase.h"
 #include "records/SettingsLaunch.h"
 
@@ -63,7 +64,8 @@ unsigned MessageStyle(const CSettingsLaunch& action) {
 bool IsInternetExplorer(const std::string& programPath) { return EndsWithNoCase(programPath, "iexplore.exe"); }
 
 std::string InternetExplorerParameters(const CSettingsLaunch& action, const std::string& target) {
-    return (action.Kiosk ? "-k " : "") + action.Parameters + " " + target;
+    // A disc folder may have blanks in its name: the document stays one argument.
+    return (action.Kiosk ? "-k " : "") + action.Parameters + " " + QuoteCommandArgument(target);
 }
 
 bool IsProgramFile(const std::string& target) { return EndsWithNoCase(target, ".exe"); }

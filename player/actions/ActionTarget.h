@@ -32,7 +32,7 @@ unsigned MessageStyle(const CSettingsLaunch& action);
 // True when the program that opens a document is Internet Explorer.
 bool IsInternetExplorer(const std::string& programPath);
 // The parameters Internet Explorer gets for a document: "-k " in kiosk mode,
-// the action's parameters, a blank and the document.
+// the action's parameters, a blank and the document as one quoted argument.
 std::string InternetExplorerParameters(const CSettingsLaunch& action, const std::string& target);
 
 // True when the target's last four characters are ".exe", any case.

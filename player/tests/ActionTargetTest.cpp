@@ -86,10 +86,10 @@ TEST(ActionTarget, InternetExplorerGetsKioskParametersAndTheDocument) {
     CSettingsLaunch action = Action(kLaunchOpenDocument, "\\help\\index.htm");
     action.Kiosk = true;
     action.Parameters = "-nohome";
-    EXPECT_EQ(InternetExplorerParameters(action, "D:\\help\\index.htm"), "-k -nohome D:\\help\\index.htm");
+    EXPECT_EQ(InternetExplorerParameters(action, "D:\\help\\index.htm"), "-k -nohome \"D:\\help\\index.htm\"");
     action.Kiosk = false;
     action.Parameters = "";
-    EXPECT_EQ(InternetExplorerParameters(action, "D:\\help\\index.htm"), " D:\\help\\index.htm");
+    EXPECT_EQ(InternetExplorerParameters(action, "D:\\my help\\index.htm"), " \"D:\\my help\\index.htm\"");
 }
 
 TEST(ActionTarget, OnlyExeTargetsStartDirectly) {
