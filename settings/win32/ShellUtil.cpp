@@ -80,6 +80,11 @@ UINT LinkErrorId(INT_PTR code) {
 
 }  // namespace
 
+ShellCalls& TheShellCalls() {
+    static ShellCalls calls;
+    return calls;
+}
+
 bool ShellRun(HWND parent, const std::string& target, const std::string& parameters,
               const std::string& workingDirectory, bool wait, bool maximize, bool disableParent, int verb) {
     const char* verbName = VerbName(verb);
@@ -95,7 +100,7 @@ bool ShellRun(HWND parent, const std::string& target, const std::string& paramet
     info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     info.lpDirectory = workingDirectory.empty() ? nullptr : workingDirectory.c_str();
     info.nShow = verb == kShellPrint ? SW_HIDE : (maximize ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
-    BOOL executed = ShellExecuteExA(&info);
+    BOOL executed = TheShellCalls().executeEx(&info);
     wingui::KernelHandle process(info.hProcess);
     if (!executed || !IsShellSuccess(INT_PTR(info.hInstApp))) return false;
     if (wait && process) WaitForProcess(parent, process.Get(), disableParent);
@@ -120,7 +125,7 @@ bool FindProgramForExtension(const std::string& extension, std::string& program)
 }
 
 INT_PTR OpenLink(const std::string& address) {
-    INT_PTR result = INT_PTR(ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    INT_PTR result = INT_PTR(TheShellCalls().execute(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (IsShellSuccess(result)) return result;
     std::string documentType;
     std::string command;
@@ -128,7 +133,7 @@ INT_PTR OpenLink(const std::string& address) {
         !ReadClassesRootDefault(documentType + "\\shell\\open\\command", command)) {
         return result;
     }
-    return INT_PTR(WinExec(BuildBrowserCommand(command, address).c_str(), SW_SHOWNORMAL));
+    return INT_PTR(TheShellCalls().winExec(BuildBrowserCommand(command, address).c_str(), SW_SHOWNORMAL));
 }
 
 std::string LinkErrorText(INT_PTR code) {

@@ -2,6 +2,7 @@
 // Handing documents to the shell, finding the program that opens them, and
 // opening web links.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -34,3 +35,14 @@ std::string LinkErrorText(INT_PTR code);
 
 // Shows LinkErrorText in a message box with the warning icon.
 void ShowLinkError(INT_PTR code, HWND owner = nullptr);
+
+// The shell calls behind ShellRun and OpenLink, the platform's own unless a
+// test answers them: results the platform here never gives (success with an
+// error code, a link that only the registered browser command opens) are
+// reached through them.
+struct ShellCalls {
+    BOOL(WINAPI* executeEx)(SHELLEXECUTEINFOA*) = ShellExecuteExA;
+    HINSTANCE(WINAPI* execute)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT) = ShellExecuteA;
+    UINT(WINAPI* winExec)(LPCSTR, UINT) = WinExec;
+};
+ShellCalls& TheShellCalls();

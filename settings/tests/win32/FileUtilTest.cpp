@@ -173,6 +173,24 @@ TEST_F(FileUtil, DeleteDirectoryTreeRemovesLinksButNotWhatTheyPointTo) {
     EXPECT_EQ(FileText(Path("outside\\keep.txt")), "keep");
 }
 
+// The suite leaves Q:\links\tree\link, a folder link to Q:\links\outside,
+// made as the platform here can (a symbolic link it reports as a reparse
+// point); the junction test above makes its own where the platform can.
+TEST_F(FileUtil, DeleteDirectoryTreeNeverFollowsTheSuitesFolderLink) {
+    const std::string link = "Q:\\links\\tree\\link";
+    const std::string keep = "Q:\\links\\outside\\keep.txt";
+    const DWORD attributes = GetFileAttributesA(link.c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << "the suite makes the link on Q:";
+    ASSERT_TRUE(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    ASSERT_TRUE(FileExists(link + "\\keep.txt"));
+
+    EXPECT_EQ(DirectorySize("Q:\\links\\tree"), 0u) << "links are not followed when sizes are added up";
+    DeleteDirectoryTree("Q:\\links\\tree");
+    EXPECT_TRUE(FileExists(keep)) << "deleting the tree followed its link";
+    DeleteDirectoryTree(link);
+    EXPECT_TRUE(FileExists(keep)) << "deleting the link deleted what it points to";
+}
+
 TEST_F(FileUtil, CreateEmptyFileCreatesOrTruncates) {
     std::string file = dir.Write("data.bin", "contents");
     EXPECT_TRUE(CreateEmptyFile(file));

@@ -138,6 +138,33 @@ TEST_F(RegistryUtilTest, OverlongDiscNumberFailsCleanly) {
     EXPECT_EQ(registry.LastResult(), ERROR_FILENAME_EXCED_RANGE);
 }
 
+// Names the registry itself takes (each below its 255 characters) whose
+// whole path would not fit the open key's path buffer.
+TEST_F(RegistryUtilTest, PathsBeyondThePathBufferFailThoughEachNameFits) {
+    RegistryUtil registry;
+    ASSERT_TRUE(registry.CreateBase(kCurrentUser));
+    ASSERT_TRUE(registry.CreateSub(own));
+    const std::string ownKey = VendorPath(own);
+    const std::string name(kRegistryPathLimit - 1 - ownKey.size(), 'n');
+    ASSERT_LT(name.size(), 255u);
+    EXPECT_FALSE(registry.CreateSub(name));
+    EXPECT_EQ(registry.LastResult(), ERROR_FILENAME_EXCED_RANGE);
+    EXPECT_FALSE(KeyExists(kCurrentUser, ownKey + "\\" + name));
+
+    const std::string fitting(name.size() - 1, 'n');
+    ASSERT_TRUE(registry.OpenBase(kCurrentUser, own));
+    ASSERT_TRUE(registry.CreateSub(fitting));
+    ASSERT_TRUE(registry.OpenBase(kCurrentUser, own));
+    ASSERT_TRUE(registry.OpenSub(fitting));
+    // The key exists under the longer spelling too; the bound still refuses it.
+    SetRaw(kCurrentUser, ownKey + "\\" + name, "Value", REG_SZ, "1", 2);
+    ASSERT_TRUE(registry.OpenBase(kCurrentUser, own));
+    EXPECT_FALSE(registry.OpenSub(name));
+    EXPECT_EQ(registry.LastResult(), ERROR_FILENAME_EXCED_RANGE);
+    EXPECT_FALSE(registry.OpenBase(kCurrentUser, own + "\\" + name));
+    EXPECT_EQ(registry.LastResult(), ERROR_FILENAME_EXCED_RANGE);
+}
+
 TEST_F(RegistryUtilTest, UnknownRootNumbersFail) {
     for (int root : {-1, 4, 99}) {
         RegistryUtil registry;

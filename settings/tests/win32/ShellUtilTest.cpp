@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Win32TestSupport.h"
 #include "util/PathNames.h"
 #include "util/TextCase.h"
@@ -225,3 +227,98 @@ TEST_F(ShellUtil, ShellRunPassesParametersAndWorkingDirectory) {
     EXPECT_NE(MarkerField(text, "line").find("/quiet"), std::string::npos) << text;
     EXPECT_TRUE(EqualsNoCase(MarkerField(text, "cwd"), dir.Path() + "\\work")) << text;
 }
+
+namespace {
+
+// Answers for the shell calls, set by each test.
+struct ShellAnswers {
+    static inline BOOL executed = TRUE;
+    static inline INT_PTR instance = 0;
+    static inline INT_PTR openResult = 0;
+    static inline UINT browserResult = 0;
+    static inline std::string browserCommand;
+
+    static BOOL WINAPI ExecuteEx(SHELLEXECUTEINFOA* info) {
+        info->hInstApp = reinterpret_cast<HINSTANCE>(instance);
+        info->hProcess = nullptr;
+        return executed;
+    }
+    static HINSTANCE WINAPI Execute(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT) {
+        return reinterpret_cast<HINSTANCE>(openResult);
+    }
+    static UINT WINAPI Exec(LPCSTR command, UINT) {
+        browserCommand = command;
+        return browserResult;
+    }
+};
+
+class ShellAnswered : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ShellAnswers::browserCommand.clear();
+        TheShellCalls() = ShellCalls{ShellAnswers::ExecuteEx, ShellAnswers::Execute, ShellAnswers::Exec};
+    }
+    void TearDown() override { TheShellCalls() = saved; }
+
+private:
+    ShellCalls saved = TheShellCalls();
+};
+
+// The browser command that the classes of this prefix register for ".htm".
+std::string RegisteredBrowserCommand() {
+    char type[MAX_PATH] = {};
+    LONG size = sizeof(type);
+    if (RegQueryValueA(HKEY_CLASSES_ROOT, ".htm", type, &size) != ERROR_SUCCESS) return std::string();
+    char command[MAX_PATH] = {};
+    size = sizeof(command);
+    if (RegQueryValueA(HKEY_CLASSES_ROOT, (std::string(type) + "\\shell\\open\\command").c_str(), command, &size) !=
+        ERROR_SUCCESS) {
+        return std::string();
+    }
+    return command;
+}
+
+}  // namespace
+
+// 32 is itself an error ("dynamic-link library not found"); a shell that
+// says it executed but hands back an error code has failed.
+TEST_F(ShellAnswered, ShellRunSucceedsOnlyAboveThirtyTwo) {
+    struct Case { BOOL executed; INT_PTR instance; bool succeeds; };
+    const Case cases[] = {{TRUE, 33, true}, {TRUE, 42, true}, {TRUE, 32, false}, {TRUE, SE_ERR_NOASSOC, false},
+                          {TRUE, 0, false}, {FALSE, 42, false}};
+    for (const Case& c : cases) {
+        ShellAnswers::executed = c.executed;
+        ShellAnswers::instance = c.instance;
+        EXPECT_EQ(ShellRun(nullptr, "D:\\setup.msi", "/quiet", "", true, false, false, kShellOpen), c.succeeds)
+            << c.executed << " " << c.instance;
+    }
+}
+
+// When the shell cannot open a link, the browser registered for web pages
+// gets it as one quoted argument: blanks and quotes in the address can
+// neither split it nor add arguments of their own.
+TEST_F(ShellAnswered, OpenLinkFallsBackToTheRegisteredBrowserWithTheAddressQuoted) {
+    // Wine's prefix has the web page type without ".htm" naming it, as Windows does.
+    struct WebPageType {
+        bool named = RegisteredBrowserCommand().empty() && SetDefault(".htm", "htmlfile") == ERROR_SUCCESS;
+        ~WebPageType() {
+            if (named) RegDeleteKeyA(HKEY_CLASSES_ROOT, ".htm");
+        }
+    } webPageType;
+    const std::string registered = RegisteredBrowserCommand();
+    ASSERT_FALSE(registered.empty()) << "this prefix registers no browser for web pages";
+    // The registered program and its switches, without the placeholder.
+    std::string program = registered.substr(0, std::min(registered.find("\"%1"), registered.find("%1")));
+    while (!program.empty() && program.back() == ' ') program.pop_back();
+
+    ShellAnswers::openResult = SE_ERR_NOASSOC;
+    ShellAnswers::browserResult = 33;
+    EXPECT_EQ(OpenLink("http://example.test/a b\" -new c"), 33);
+    EXPECT_EQ(ShellAnswers::browserCommand, program + " \"http://example.test/a b%22 -new c\"");
+
+    ShellAnswers::browserCommand.clear();
+    ShellAnswers::openResult = 42;
+    EXPECT_EQ(OpenLink("http://example.test/"), 42);
+    EXPECT_TRUE(ShellAnswers::browserCommand.empty()) << "the shell opened it; no browser is started";
+}
+
