@@ -25,5 +25,11 @@ function(menuwright_add_gtest name)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
   endif()
-  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  # Each program reports every test it ran, skips included, for the
+  # suite's summary (scripts/test-summary); the brief output keeps the log short.
+  set(results "${CMAKE_BINARY_DIR}/test-results/")
+  if(WIN32)
+    set(results "Z:${results}")
+  endif()
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1 "--gtest_output=xml:${results}")
 endfunction()

@@ -1,5 +1,7 @@
 #include "DialogDriver.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -42,6 +44,15 @@ HWND WaitForThreadWindow(DWORD threadId, const char* className, const char* titl
     }
 }
 
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
 std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
 void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
@@ -52,14 +63,47 @@ void PressKey(HWND window, WORD key) {
 }
 
 CDialogDriver::CDialogDriver(std::function<void(DWORD)> script)
-    : mainThread_(GetCurrentThreadId()), thread_([script, this] { script(mainThread_); }) {}
+    : mainThread_(GetCurrentThreadId()),
+      finishing_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      thread_([script, this] { Run(script); }) {}
 
 CDialogDriver::~CDialogDriver() { Finish(); }
+
+void CDialogDriver::Run(const std::function<void(DWORD)>& script) {
+    script(mainThread_);
+    CloseLeftoversUntilFinished();
+}
+
+// A window that the script ended closes within moments; one still shown
+// after the grace keeps the main thread in its modal loop, and Finish would
+// never be reached. It is ended here, again each second, until Finish is.
+void CDialogDriver::CloseLeftoversUntilFinished() {
+    constexpr DWORD kGraceMs = 5000;
+    constexpr DWORD kRetryMs = 1000;
+    DWORD shownSince = GetTickCount();
+    for (DWORD waitMs = 100; WaitForSingleObject(finishing_.Get(), waitMs) == WAIT_TIMEOUT; waitMs = 100) {
+        const std::vector<HWND> shown = VisibleThreadWindows(mainThread_);
+        if (shown.empty()) {
+            shownSince = GetTickCount();
+            continue;
+        }
+        if (GetTickCount() - shownSince < kGraceMs) continue;
+        for (HWND window : shown) {
+            if (!closedLeftovers_) leftoverTitles_ += " \"" + WindowText(window) + "\"";
+            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        }
+        closedLeftovers_ = true;
+        shownSince = GetTickCount() - kGraceMs + kRetryMs;
+    }
+}
 
 void CDialogDriver::Finish() {
     if (finished_) return;
     finished_ = true;
+    SetEvent(finishing_.Get());
     thread_.join();
+    if (closedLeftovers_) ADD_FAILURE() << "the script left windows open that the driver had to close:" << leftoverTitles_;
     for (HWND window : VisibleThreadWindows(mainThread_)) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
 }
 

@@ -1,16 +1,19 @@
 #pragma once
 // Drives a modal window of the test's main thread from a second thread: the
 // main thread shows the window and waits in its modal loop while the driver
-// finds the window, works its controls and ends it. Whatever the script
-// does, the driver ends every window of the main thread it leaves open, so
-// a failing test never hangs in a modal loop.
+// finds the window, works its controls and ends it. A window the script
+// leaves open fails the test: once the script has ended, a window of the
+// main thread still shown after a short grace is closed by the driver, so a
+// failing test never hangs in a modal loop.
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "Handles.h"
 #include "WindowQueries.h"
 
 namespace steptest {
@@ -24,6 +27,9 @@ using testwin::WindowText;
 // (either may be null); polls until the timeout, then returns null.
 HWND WaitForThreadWindow(DWORD threadId, const char* className, const char* title, DWORD timeoutMs = 30000);
 std::vector<HWND> VisibleThreadWindows(DWORD threadId);
+
+// Polls the condition until it holds (true) or the timeout passes (false).
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 std::string ItemText(HWND dialog, int id);
 // A click as the button itself would report it, processed before returning.
@@ -44,7 +50,13 @@ public:
     void Finish();
 
 private:
+    void Run(const std::function<void(DWORD)>& script);
+    void CloseLeftoversUntilFinished();
+
     DWORD mainThread_;
+    wingui::KernelHandle finishing_;
+    std::atomic<bool> closedLeftovers_ = false;
+    std::string leftoverTitles_;
     std::thread thread_;
     bool finished_ = false;
 };

@@ -9,33 +9,58 @@
 
 using namespace steptest;
 
+namespace {
+
+bool InMoveLoop(DWORD thread) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE) != 0;
+}
+
+RECT WindowRect(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+}  // namespace
+
+// Each step waits for what the window manager does with the input before
+// the next one: the window shown, the move loop entered, the window moved
+// with the cursor, the loop left.
 TEST(SplashWindow, DraggingThePictureMovesItAndDoesNotEndTheStep) {
     CTempDisc disc;
     disc.Write("\\AutoRun\\Splash.bmp", SplashBitmap(100, 100));
     RECT before = {}, after = {};
-    bool stillShown = false;
+    bool stillShown = false, moveLoopEntered = false, followed = true, moveLoopLeft = false;
     CDialogDriver driver([&](DWORD mainThread) {
         HWND splash = WaitForThreadWindow(mainThread, "#32770", nullptr);
         if (!splash) return;
-        Sleep(200);
-        GetWindowRect(splash, &before);
+        WaitUntil([&] { return GetForegroundWindow() == splash; });
+        before = WindowRect(splash);
         SetCursorPos(before.left + 50, before.top + 50);
         mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-        Sleep(100);
+        moveLoopEntered = WaitUntil([&] { return InMoveLoop(mainThread); });
         for (int step = 1; step <= 8; ++step) {
             SetCursorPos(before.left + 50 - step * 10, before.top + 50 + step * 5);
             mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
-            Sleep(30);
+            followed = WaitUntil([&] {
+                const RECT now = WindowRect(splash);
+                return now.left == before.left - step * 10 && now.top == before.top + step * 5;
+            }, 2000) && followed;
         }
         mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-        Sleep(300);
-        GetWindowRect(splash, &after);
+        moveLoopLeft = WaitUntil([&] { return !InMoveLoop(mainThread); });
+        after = WindowRect(splash);
         stillShown = IsWindowVisible(splash) != FALSE;
         PressKey(splash, VK_ESCAPE);
         WaitForWindowGone(splash, 5000);
     });
     ShowSplash(Splash(30), disc.Root());
     driver.Finish();
+    EXPECT_TRUE(moveLoopEntered);
+    EXPECT_TRUE(followed) << "the window follows the cursor while the button is down";
+    EXPECT_TRUE(moveLoopLeft);
     EXPECT_TRUE(stillShown);
     EXPECT_EQ(after.left - before.left, -80);
     EXPECT_EQ(after.top - before.top, 40);
