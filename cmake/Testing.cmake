@@ -32,4 +32,7 @@ function(menuwright_add_gtest name)
     set(results "Z:${results}")
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1 "--gtest_output=xml:${results}")
+  # The longest program here takes under a minute; one that hangs before
+  # its first test (where the test watchdog cannot see it) fails soon.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 240)
 endfunction()

@@ -32,8 +32,7 @@ Keys Join(Keys a, const Keys& b) {
 HWND ShowAndSave(const e2e::RunningProgram& player, const char* title, const std::string& name) {
     HWND menu = player.WaitForWindow("#32770", title, kTimeout);
     if (!menu) return nullptr;
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(menu, WM_NULL, 0, 0, SMTO_NORMAL, kTimeout, &ignored);
+    EXPECT_TRUE(e2e::WaitUntilPainted(menu, kTimeout));
     EXPECT_TRUE(e2e::SaveScreenshot(menu, name));
     return menu;
 }

@@ -1,6 +1,7 @@
 // The player's start-up on fixture discs: an incomplete disc is reported
 // once, a complete disc with nothing to do ends silently.
 #include <gtest/gtest.h>
+#include <gtest/gtest-spi.h>
 
 #include "E2eHarness.h"
 
@@ -68,4 +69,23 @@ TEST(PlayerStartup, LetterCaseOfDiscNamesDoesNotMatter) {
     EXPECT_TRUE(player.WaitForExit(30000, &exitCode));
     EXPECT_EQ(exitCode, 0u);
     EXPECT_TRUE(player.VisibleWindows().empty());
+}
+
+// The harness itself: a program that a test leaves running fails that test
+// and is ended, so that nothing it shows is left for the next test.
+TEST(Harness, AProgramLeftRunningFailsTheTestAndIsEnded) {
+    e2e::FixtureDisc disc;
+    disc.CopyPlayer();
+    disc.WriteSettings(kEmptyRootList);
+    HANDLE process = nullptr;
+    EXPECT_NONFATAL_FAILURE(
+        {
+            auto player = e2e::RunningProgram::Start(disc.Path("Autorun.exe"));
+            ASSERT_NE(player.WaitForWindow("#32770", "Autorun"), nullptr);
+            DuplicateHandle(GetCurrentProcess(), player.Process(), GetCurrentProcess(), &process, SYNCHRONIZE, FALSE, 0);
+        },
+        "the test left the program running");
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(WaitForSingleObject(process, 0), WAIT_OBJECT_0) << "the program was ended";
+    CloseHandle(process);
 }

@@ -23,8 +23,7 @@ int main(int argc, char** argv) {
         std::printf("The player showed no window.\n");
         return player.WaitForExit(0) ? 0 : 1;
     }
-    // Give the window its first paint before capturing it.
-    Sleep(500);
+    e2e::WaitUntilPainted(window);
     e2e::SaveScreenshot(nullptr, argv[2]);
     if (wait) {
         player.WaitForExit(INFINITE);

@@ -1,5 +1,8 @@
 #include "E2eHarness.h"
 
+#include <gtest/gtest.h>
+
+#include <exception>
 #include <fstream>
 #include <utility>
 
@@ -179,7 +182,22 @@ RunningProgram& RunningProgram::operator=(RunningProgram&& other) noexcept {
     return *this;
 }
 
-RunningProgram::~RunningProgram() { Kill(); }
+// A program the test did not see to its end is a failure: what it left on
+// screen would otherwise stand in the way of the next test, or keep the
+// suite waiting. It is ended here either way.
+RunningProgram::~RunningProgram() {
+    if (!process_ || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT) {
+        Kill();
+        return;
+    }
+    std::string titles;
+    for (HWND window : VisibleWindows()) titles += " \"" + WindowText(window) + "\"";
+    if (!std::uncaught_exceptions()) {
+        ADD_FAILURE() << "the test left the program running (process " << processId_ << ", windows:" << titles
+                      << "); it was ended";
+    }
+    Kill();
+}
 
 void RunningProgram::Kill() {
     if (!process_) return;
@@ -238,6 +256,17 @@ bool PressDialogButton(HWND dialog, int id) {
     if (!button) return false;
     PressButton(button);
     return true;
+}
+
+bool WaitUntilPainted(HWND window, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        DWORD_PTR ignored = 0;
+        const bool idle = SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored) != 0;
+        if (idle && !GetUpdateRect(window, nullptr, FALSE)) return true;
+        if (!IsWindow(window) || GetTickCount() - start >= timeoutMs) return false;
+        Sleep(20);
+    }
 }
 
 bool SaveScreenshot(HWND window, const std::string& name) {

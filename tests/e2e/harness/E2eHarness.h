@@ -65,6 +65,8 @@ public:
     bool WaitForWindowGone(HWND window, DWORD timeoutMs = 30000) const;
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
     std::vector<HWND> VisibleWindows() const;
+    // Ends the program at once; a test that does not end what it started
+    // (wait for its exit or kill it) fails when this object goes.
     void Kill();
 
 private:
@@ -82,6 +84,10 @@ using testwin::WindowText;
 void PressButton(HWND button);
 // The dialog button with that id, pressed.
 bool PressDialogButton(HWND dialog, int id);
+
+// Waits until the window's thread has handled what was queued and the
+// window has no part left to paint: what a screenshot then saves is drawn.
+bool WaitUntilPainted(HWND window, DWORD timeoutMs = 10000);
 
 // Saves what the window shows (the whole screen when null) as
 // out/screenshots/<name>.bmp in the source tree.
