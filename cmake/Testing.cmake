@@ -8,9 +8,12 @@ set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 
 if(WIN32)
-  add_library(windows_test_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/WindowQueries.cpp)
+  add_library(windows_test_support STATIC
+    ${PROJECT_SOURCE_DIR}/tests/support/WindowQueries.cpp
+    ${PROJECT_SOURCE_DIR}/tests/support/DialogDriver.cpp
+  )
   target_include_directories(windows_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/support)
-  target_link_libraries(windows_test_support PUBLIC user32)
+  target_link_libraries(windows_test_support PUBLIC wingui GTest::gtest user32)
   add_library(windows_test_main STATIC ${PROJECT_SOURCE_DIR}/tests/support/WindowsTestMain.cpp)
   target_link_libraries(windows_test_main PUBLIC GTest::gtest windows_test_support)
 endif()

@@ -31,13 +31,9 @@ int CApplication::Run(HINSTANCE instance) {
     appName_ = LoadResourceString(kAppTitleStringId);
     if (appName_.empty()) appName_ = ModuleBaseName(instance);
     if (!InitInstance()) return ExitInstance();
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    const int exitCode = loop_.Run();
     ExitInstance();
-    return int(msg.wParam);
+    return exitCode;
 }
 
 }  // namespace wingui

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "MessageLoop.h"
+
 namespace wingui {
 
 class CApplication {
@@ -14,8 +16,8 @@ public:
     CApplication(const CApplication&) = delete;
     CApplication& operator=(const CApplication&) = delete;
 
-    // Returns false to end the program when start-up is done; true would
-    // enter a message loop that runs until WM_QUIT.
+    // Returns false to end the program when start-up is done; true enters
+    // the message loop, which runs until WM_QUIT.
     virtual bool InitInstance() = 0;
     virtual int ExitInstance() { return 0; }
 
@@ -29,6 +31,8 @@ public:
     void SetRegistryKey(const std::string& company) { registryKey_ = company; }
     const std::string& RegistryKey() const { return registryKey_; }
 
+    CMessageLoop& MessageLoop() { return loop_; }
+
     static CApplication* Current() { return current_; }
     static constexpr UINT kAppTitleStringId = 57344;  // the customary application-title id
 
@@ -37,6 +41,7 @@ private:
     HINSTANCE instance_ = nullptr;
     std::string appName_;
     std::string registryKey_;
+    CMessageLoop loop_;
 };
 
 }  // namespace wingui

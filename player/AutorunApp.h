@@ -16,7 +16,3 @@ public:
 private:
     CDiscSettings settings_;
 };
-
-// The directory of Autorun.exe without a trailing backslash; set once at
-// start-up and read by every step that names a disc file.
-const std::string& GetDiscRoot();

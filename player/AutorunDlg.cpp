@@ -2,29 +2,35 @@
 
 #include <shellapi.h>
 
-#include "AutorunApp.h"
 #include "DeviceContexts.h"
+#include "Dialog.h"
 #include "DiscSettings.h"
 #include "MenuDialogIds.h"
 #include "MessageBox.h"
-#include "ModalDialog.h"
 #include "ResourceString.h"
+#include "RunButtonMessage.h"
+#include "html/AaLink.h"
+#include "html/HtmlMenuHost.h"
 #include "records/SettingsButton.h"
 #include "records/SettingsHtml.h"
 #include "resource.h"
 #include "sequencer/StepSequencer.h"
-#include "util/TextCase.h"
 
 namespace {
 
-class CAboutDialog : public wingui::CModalDialog {
+class CAboutDialog : public wingui::CDialog {
 public:
-    CAboutDialog() : CModalDialog(IDD_ABOUT_AUTORUN) {}
+    CAboutDialog() : CDialog(IDD_ABOUT_AUTORUN) {}
 };
 
 }  // namespace
 
-CAutorunDlg::CAutorunDlg(HWND parent) : CAutorunMenuDlg(parent) { SetBaseFolder(GetDiscRoot()); }
+CAutorunDlg::CAutorunDlg(CDiscSettings& disc, CSettingsHtml& menu, CStepSequencer& sequencer)
+    : disc_(disc), sequencer_(sequencer) {
+    SetMenu(&menu);
+    SetBaseFolder(sequencer.DiscRoot());
+    SetButtonListener(this);
+}
 
 CAutorunDlg::~CAutorunDlg() = default;
 
@@ -37,10 +43,23 @@ BOOL CAutorunDlg::OnInitDialog() {
 }
 
 BOOL CAutorunDlg::BuildHtmlMenu() {
-    if (menu_) htmlHost_ = CreateHtmlMenuHost(*this, *menu_, BaseFolder());
-    if (!htmlHost_) {
-        wingui::ShowStringMessage(CAutorunMenuDlg::Handle(), {IDS_BASE_FILE_MISSING}, MB_OK | MB_ICONSTOP);
-        EndDialog(CAutorunMenuDlg::Handle(), IDOK);
+    HWND window = CAutorunMenuDlg::Handle();
+    htmlHost_ = std::make_unique<CHtmlMenuHost>(window, *menu_);
+    // A link makes its record the button being run, as the window's own
+    // buttons do.
+    htmlHost_->SetButtonPress([this](CSettingsButton& button) { PressButtonNamed(button.GetName()); });
+    switch (StartHtmlMenu(window, *menu_, BaseFolder(), *htmlHost_)) {
+        case HtmlMenuStart::kBaseFileMissing:
+            htmlHost_.reset();
+            wingui::ShowStringMessage(window, {IDS_BASE_FILE_MISSING}, MB_OK | MB_ICONSTOP);
+            EndDialog(window, IDOK);
+            break;
+        case HtmlMenuStart::kNoBrowser:
+            // Already reported; the menu ends as after any close.
+            EndDialog(window, IDOK);
+            break;
+        case HtmlMenuStart::kShown:
+            break;
     }
     return TRUE;
 }
@@ -59,9 +78,9 @@ void CAutorunDlg::SetWindowIcon() {
     // every other file the settings name.
     // Index -1 would ask for the number of icons in the file, which is no
     // handle; the designer stores only indexes from 0.
-    if (disc_ && disc_->Icon.Type == 2 && !disc_->Icon.Filename.empty() && disc_->Icon.Number >= 0) {
-        const std::string path = InFolder(disc_->Icon.Filename);
-        HICON extracted = ExtractIconA(GetModuleHandleA(nullptr), path.c_str(), UINT(disc_->Icon.Number));
+    if (disc_.Icon.Type == 2 && !disc_.Icon.Filename.empty() && disc_.Icon.Number >= 0) {
+        const std::string path = InFolder(disc_.Icon.Filename);
+        HICON extracted = ExtractIconA(GetModuleHandleA(nullptr), path.c_str(), UINT(disc_.Icon.Number));
         // The function answers 1 for a file that is no icon source.
         if (reinterpret_cast<UINT_PTR>(extracted) > 1) ownedIcon_.Reset(extracted);
     }
@@ -70,24 +89,14 @@ void CAutorunDlg::SetWindowIcon() {
     SendMessageA(CAutorunMenuDlg::Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 }
 
-void CAutorunDlg::OnMenuButton(int index) {
-    HWND control = buttons_[index].Handle();
-    char caption[512] = {};
-    GetWindowTextA(control, caption, sizeof(caption));
-    PressButtonNamed(caption);
-}
+void CAutorunDlg::OnMenuButtonPressed(int /*index*/, const std::string& caption) { PressButtonNamed(caption); }
 
 bool CAutorunDlg::PressButtonNamed(const std::string& caption) {
-    if (!menu_) return false;
-    for (const auto& entry : menu_->Buttons()) {
-        CSettings* record = entry.get();
-        if (record->SettingType() != kSettingButton || !EqualsNoCase(record->GetName(), caption)) continue;
-        runningButton_ = static_cast<CSettingsButton*>(record);
-        SendMessageA(CAutorunMenuDlg::Handle(), CStepSequencer::kRunButtonMessage, 0,
-                     reinterpret_cast<LPARAM>(runningButton_));
-        return true;
-    }
-    return false;
+    CSettingsButton* button = menu_ ? FindButtonByName(menu_->Buttons(), caption) : nullptr;
+    if (!button) return false;
+    runningButton_ = button;
+    SendMessageA(CAutorunMenuDlg::Handle(), kRunButtonMessage, 0, reinterpret_cast<LPARAM>(runningButton_));
+    return true;
 }
 
 void CAutorunDlg::Hide() { ShowWindow(CAutorunMenuDlg::Handle(), SW_HIDE); }
@@ -110,12 +119,11 @@ void CAutorunDlg::PaintMinimized() {
 }
 
 bool CAutorunDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    if (htmlHost_ && htmlHost_->OnMessage(message, wParam, lParam, result)) return true;
     switch (message) {
-        case CStepSequencer::kRunButtonMessage: {
+        case kRunButtonMessage: {
             auto* button = reinterpret_cast<CSettingsButton*>(lParam);
             result = 0;
-            if (button && sequencer_) sequencer_->HandleRunButtonMessage(*button, *this);
+            if (button) sequencer_.HandleRunButtonMessage(*button, *this);
             return true;
         }
         case WM_SYSCOMMAND:

@@ -11,26 +11,16 @@
 #include "Handles.h"
 #include "sequencer/StepWindows.h"
 
-class CAutorunDlg;
+class CDiscSettings;
+class CHtmlMenuHost;
+class CSettingsButton;
+class CStepSequencer;
 
-// The HTML menu inside a menu window (the browser control, its site and
-// the navigation of the base file). It sees the window's messages first.
-class IHtmlMenuHost {
+class CAutorunDlg : public CAutorunMenuDlg, public IMenuWindow, private IMenuButtonListener {
 public:
-    virtual ~IHtmlMenuHost() = default;
-    // True when the host handled the message; result is then the answer.
-    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) = 0;
-};
-
-// Builds the HTML menu of the record in the window; null when there is none
-// to show (the window then reports the missing base file and closes).
-std::unique_ptr<IHtmlMenuHost> CreateHtmlMenuHost(CAutorunDlg& window, CSettingsHtml& menu,
-                                                  const std::string& baseFolder);
-
-class CAutorunDlg : public CAutorunMenuDlg, public IMenuWindow {
-public:
-    // Takes the disc root as its base folder.
-    explicit CAutorunDlg(HWND parent = nullptr);
+    // The window of one menu step; files are found below the sequencer's
+    // disc root.
+    CAutorunDlg(CDiscSettings& disc, CSettingsHtml& menu, CStepSequencer& sequencer);
     ~CAutorunDlg() override;
 
     BOOL BuildHtmlMenu() override;
@@ -52,14 +42,17 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
-    void OnMenuButton(int index) override;
 
 private:
+    void OnMenuButtonPressed(int index, const std::string& caption) override;
     void AddAboutCommand();
     void SetWindowIcon();
     void PaintMinimized();
 
+    CDiscSettings& disc_;
+    CStepSequencer& sequencer_;
+    CSettingsButton* runningButton_ = nullptr;
     wingui::Icon ownedIcon_;  // an icon taken from a disc file
     HICON icon_ = nullptr;
-    std::unique_ptr<IHtmlMenuHost> htmlHost_;
+    std::unique_ptr<CHtmlMenuHost> htmlHost_;
 };

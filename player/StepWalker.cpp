@@ -1,16 +1,15 @@
 #include "StepWalker.h"
 
-#include "AutorunApp.h"
 #include "DiscSettings.h"
 #include "PlayerStepWindows.h"
+#include "RegistryHistoryStore.h"
 #include "actions/PlayerStepActions.h"
-#include "history/DiscHistory.h"
 #include "sequencer/StepSequencer.h"
 
-bool RunRootList(CDiscSettings& settings) {
-    CPlayerStepWindows windows;
-    CPlayerStepActions actions;
+bool RunRootList(CDiscSettings& settings, const std::string& discRoot) {
+    CPlayerStepWindows windows(discRoot);
+    CPlayerStepActions actions(discRoot);
     CRegistryHistoryStore history;
-    CStepSequencer sequencer(settings, GetDiscRoot(), windows, actions, history);
+    CStepSequencer sequencer(settings, discRoot, windows, actions, history);
     return sequencer.Run(settings.RootList);
 }

@@ -1,5 +1,8 @@
 #pragma once
 // Hands the disc's root list to the step sequencer and runs it.
+#include <string>
+
 class CDiscSettings;
 
-bool RunRootList(CDiscSettings& settings);
+// discRoot: the disc's top directory, without a trailing backslash.
+bool RunRootList(CDiscSettings& settings, const std::string& discRoot);

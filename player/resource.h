@@ -3,6 +3,11 @@
 
 #define IDI_AUTORUN 128
 
+#define IDD_ABOUT_AUTORUN 201
+#define IDC_ABOUT_ICON 1020
+// The system menu's About command.
+#define IDM_ABOUT_AUTORUN 16
+
 // Messages, numbered as the system's message list numbers them.
 #define IDS_ABOUT_AUTORUN 101
 #define IDS_ACCESS_DENIED 103

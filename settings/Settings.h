@@ -17,6 +17,8 @@ enum SettingKind : std::int32_t {
     kSettingButton = 9,
 };
 
+class CSettingsList;
+
 class CSettings {
 public:
     CSettings() = default;
@@ -34,6 +36,11 @@ public:
     virtual void SetName(const std::string& name) { name_ = name; }
     virtual const std::string& GetName() const { return name_; }
     virtual void SetBaseDirectory(const std::string& /*path*/, bool /*recursive*/) {}
+    // What a list loads of a record added to it: everything by default.
+    virtual void LoadWhenAdded() { Load(); }
+    // The list of records below this one (a menu's buttons, a button's
+    // actions); null for records without one.
+    virtual CSettingsList* ChildList() { return nullptr; }
 
     std::int32_t SettingType() const { return settingType_; }
     const std::string& GetFileName() const { return fileName_; }
@@ -71,3 +78,9 @@ public:
         return std::make_unique<Derived>(static_cast<const Derived&>(*this));
     }
 };
+
+// A new record of the given kind with its defaults; nothing for kinds that
+// are not steps or buttons (the icon, the driver directories, unknown values).
+// Declared with the record base so that lists can make their records without
+// knowing the record classes, which themselves hold lists.
+std::unique_ptr<CSettings> CreateSettings(std::int32_t kind);

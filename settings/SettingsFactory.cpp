@@ -1,4 +1,4 @@
-#include "SettingsFactory.h"
+#include "Settings.h"
 
 #include "records/SettingsButton.h"
 #include "records/SettingsHtml.h"

@@ -3,12 +3,8 @@
 #include <algorithm>
 
 #include "RecordBudget.h"
-#include "SettingsFactory.h"
 #include "SettingsFileAccess.h"
 #include "profile/FileSession.h"
-#include "records/SettingsButton.h"
-#include "records/SettingsHtml.h"
-#include "records/SettingsSecurity.h"
 #include "util/TextCase.h"
 
 namespace {
@@ -61,11 +57,7 @@ bool CSettingsList::Save() {
 void CSettingsList::Add(std::unique_ptr<CSettings> record, bool load) {
     record->SetFileName(fileName_);
     if (load) {
-        if (auto* login = dynamic_cast<CSettingsSecurity*>(record.get())) {
-            login->LoadLegacy();
-        } else if (record->SettingType() != kSettingButton) {
-            record->Load();
-        }
+        record->LoadWhenAdded();
     }
     record->SetSection(SectionFor(Count() + 1));
     records_.push_back(std::move(record));
@@ -128,9 +120,7 @@ CSettings* CSettingsList::FindByType(std::int32_t kind) const {
 }
 
 CSettingsList* CSettingsList::ChildListOf(CSettings& record) {
-    if (auto* menu = dynamic_cast<CSettingsHtml*>(&record)) return &menu->Buttons();
-    if (auto* button = dynamic_cast<CSettingsButton*>(&record)) return &button->Actions();
-    return nullptr;
+    return record.ChildList();
 }
 
 CSettingsList* CSettingsList::FindParentList(const CSettings* record) {

@@ -1,15 +1,14 @@
 #include "LaunchAction.h"
 
 #include "ActionTarget.h"
-#include "AutorunApp.h"
 #include "MessageBox.h"
 #include "ResourceString.h"
 #include "records/SettingsLaunch.h"
 #include "resource.h"
-#include "win32/FileUtil.h"
-#include "win32/ProcessUtil.h"
-#include "win32/RegistryUtil.h"
-#include "win32/ShellUtil.h"
+#include "FileUtil.h"
+#include "ProcessUtil.h"
+#include "RegistryUtil.h"
+#include "ShellUtil.h"
 
 namespace {
 
@@ -18,11 +17,12 @@ void ShowNotInstalled(HWND parent) {
 }
 
 // The target, or false when the action ends here; goOn tells how.
-bool DetermineTarget(const CSettingsLaunch& action, HWND parent, std::string& target, bool& goOn) {
+bool DetermineTarget(const CSettingsLaunch& action, const std::string& discRoot, HWND parent, std::string& target,
+                     bool& goOn) {
     goOn = true;
     if (action.LaunchType == CSettingsLaunch::kFromFile) {
         if (action.File.empty()) return false;
-        target = FileActionTarget(action, GetDiscRoot());
+        target = FileActionTarget(action, discRoot);
         return true;
     }
     if (action.LaunchType == CSettingsLaunch::kFromRegistry) {
@@ -53,11 +53,11 @@ bool ShowMessageAction(const CSettingsLaunch& action, HWND parent, const std::st
 
 }  // namespace
 
-bool RunAction(const CSettingsLaunch& action, const std::string& /*section*/, HWND parent, bool disableParent,
+bool RunAction(const CSettingsLaunch& action, const std::string& discRoot, HWND parent, bool disableParent,
                bool noWait) {
     std::string target;
     bool goOn = true;
-    if (!DetermineTarget(action, parent, target, goOn)) return goOn;
+    if (!DetermineTarget(action, discRoot, parent, target, goOn)) return goOn;
 
     const std::int32_t kind = action.LaunchTypeV3;
     int verb = kShellOpen;

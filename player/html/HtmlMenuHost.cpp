@@ -9,9 +9,9 @@
 #include "menu/MenuDialogIds.h"
 #include "records/SettingsButton.h"
 #include "records/SettingsHtml.h"
-#include "sequencer/StepSequencer.h"
+#include "RunButtonMessage.h"
 #include "steps/StepResources.h"
-#include "win32/FileUtil.h"
+#include "FileUtil.h"
 
 namespace {
 
@@ -138,7 +138,7 @@ bool CHtmlMenuHost::OnBeforeNavigate(IDispatch*, const std::string& address) {
     if (button && press_) {
         press_(*button);
     } else if (button) {
-        SendMessageA(window_, CStepSequencer::kRunButtonMessage, 0, reinterpret_cast<LPARAM>(button));
+        SendMessageA(window_, kRunButtonMessage, 0, reinterpret_cast<LPARAM>(button));
     }
     return true;
 }

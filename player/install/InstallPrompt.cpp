@@ -3,7 +3,7 @@
 #include "records/SettingsInstall.h"
 #include "steps/StepResources.h"
 
-CInstallPrompt::CInstallPrompt(const CSettingsInstall& install) : CModalDialog(IDD_INSTALL_PROMPT), install_(install) {}
+CInstallPrompt::CInstallPrompt(const CSettingsInstall& install) : CDialog(IDD_INSTALL_PROMPT), install_(install) {}
 
 BOOL CInstallPrompt::OnInitDialog() {
     SetDlgItemTextA(Handle(), IDC_INSTALL_MESSAGE, install_.Message.c_str());

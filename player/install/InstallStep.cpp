@@ -4,9 +4,9 @@
 #include "install/InstallPrompt.h"
 #include "records/SettingsInstall.h"
 #include "util/PathNames.h"
-#include "win32/FileVersion.h"
-#include "win32/ProcessUtil.h"
-#include "win32/ShellUtil.h"
+#include "FileVersion.h"
+#include "ProcessUtil.h"
+#include "ShellUtil.h"
 
 bool RunInstall(const CSettingsInstall& install, const std::string& section, const std::string& discRoot,
                 HWND parent, InstallFlags flags, IInstallLookups& lookups) {

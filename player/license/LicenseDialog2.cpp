@@ -6,7 +6,7 @@
 #include "steps/StepResources.h"
 
 CLicenseDialog2::CLicenseDialog2(const CSettingsLicense& license)
-    : CModalDialog(IDD_LICENSE), license_(license), white_(CreateSolidBrush(RGB(255, 255, 255))) {}
+    : CDialog(IDD_LICENSE), license_(license), white_(CreateSolidBrush(RGB(255, 255, 255))) {}
 
 AgreementRead CLicenseDialog2::LoadAgreement(const std::string& discRoot) {
     return ReadAgreementFile(DiscPath(discRoot, license_.File), agreement_);
@@ -38,13 +38,13 @@ bool CLicenseDialog2::OnCommand(WORD id, WORD notifyCode, HWND control) {
         EnableWindow(Item(IDOK), Accepted());
         return true;
     }
-    return CModalDialog::OnCommand(id, notifyCode, control);
+    return CDialog::OnCommand(id, notifyCode, control);
 }
 
 void CLicenseDialog2::OnOK() {
     // Enter reaches here as well as the button; it must not get past a
     // refusal either.
-    if (Accepted()) CModalDialog::OnOK();
+    if (Accepted()) CDialog::OnOK();
 }
 
 bool CLicenseDialog2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {

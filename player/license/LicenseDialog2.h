@@ -5,12 +5,12 @@
 #include <string>
 
 #include "Handles.h"
-#include "ModalDialog.h"
+#include "Dialog.h"
 #include "license/AgreementText.h"
 
 class CSettingsLicense;
 
-class CLicenseDialog2 : public wingui::CModalDialog {
+class CLicenseDialog2 : public wingui::CDialog {
 public:
     explicit CLicenseDialog2(const CSettingsLicense& license);
 

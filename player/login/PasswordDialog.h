@@ -3,9 +3,9 @@
 // with the entries it holds, so a failed attempt shows them again.
 #include <string>
 
-#include "ModalDialog.h"
+#include "Dialog.h"
 
-class CPasswordDialog : public wingui::CModalDialog {
+class CPasswordDialog : public wingui::CDialog {
 public:
     CPasswordDialog();
 

@@ -6,6 +6,7 @@
 #include "MenuDialogIds.h"
 #include "ResourceString.h"
 #include "StartupTrace.h"
+#include "WindowText.h"
 #include "layout/BackgroundFill.h"
 #include "layout/MenuPlacement.h"
 #include "layout/PictureFit.h"
@@ -56,13 +57,7 @@ TRIVERTEX Vertex(int x, int y, RgbColor color) {
 
 }  // namespace
 
-CAutorunMenuDlg::CAutorunMenuDlg(HWND parent) : CModalDialog(IDD_AUTORUN_MENU), parent_(parent) {}
-
-void CAutorunMenuDlg::SetMenuContext(CDiscSettings* disc, CSettingsHtml* menu, CStepSequencer* sequencer) {
-    disc_ = disc;
-    menu_ = menu;
-    sequencer_ = sequencer;
-}
+CAutorunMenuDlg::CAutorunMenuDlg(HWND parent) : CDialog(IDD_AUTORUN_MENU), parent_(parent) {}
 
 void CAutorunMenuDlg::SetBaseFolder(const std::string& path) {
     baseFolder_ = path;
@@ -87,7 +82,7 @@ BOOL CAutorunMenuDlg::OnInitDialog() {
     wingui::MarkStartup(wingui::StartupStage::MenuWindowCreated);
     AttachControls();
     if (!menu_) {
-        EndDialog(Handle(), IDCANCEL);
+        End(IDCANCEL);
         return FALSE;
     }
     const std::string title =
@@ -107,6 +102,10 @@ void CAutorunMenuDlg::PlaceWindow() {
     clientWidth_ = placed.width;
     clientHeight_ = placed.height;
 
+    if (IsPane()) {
+        SetWindowPos(Handle(), nullptr, 0, 0, placed.width, placed.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
     if (!menu_->ShowWindowFrame) {
         SetWindowPos(Handle(), nullptr, placed.x, placed.y, placed.width, placed.height, SWP_NOZORDER);
         return;
@@ -231,14 +230,17 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
 
 bool CAutorunMenuDlg::OnCommand(WORD id, WORD notifyCode, HWND control) {
     if (id == IDC_MENU_CLOSE) {
-        EndDialog(Handle(), IDOK);
+        End(IDOK);
         return true;
     }
     if (id >= IDC_MENU_BUTTON_FIRST && id <= IDC_MENU_BUTTON_LAST) {
-        if (notifyCode == BN_CLICKED && !preview_) OnMenuButton(id - IDC_MENU_BUTTON_FIRST);
+        if (notifyCode == BN_CLICKED && !preview_ && listener_) {
+            const int index = id - IDC_MENU_BUTTON_FIRST;
+            listener_->OnMenuButtonPressed(index, wingui::WindowText(buttons_[index].Handle()));
+        }
         return true;
     }
-    return CModalDialog::OnCommand(id, notifyCode, control);
+    return CDialog::OnCommand(id, notifyCode, control);
 }
 
 bool CAutorunMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
@@ -274,8 +276,10 @@ bool CAutorunMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
             return true;
         }
         case WM_LBUTTONDOWN:
-            if (preview_) {
-                EndDialog(Handle(), IDOK);
+            if (IsPane()) {
+                // A pane stays where its owner put it.
+            } else if (preview_) {
+                End(IDOK);
             } else {
                 // Any free spot of the window drags it, framed or not.
                 POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};

@@ -1,7 +1,9 @@
 #pragma once
 // The standard menu window: background, titles, logo, image and up to
-// twelve picture buttons, built from one menu record. The player derives its
-// own window from it; the designer shows it as the live preview of a menu.
+// twelve picture buttons, built from one menu record. It knows nothing of
+// what a button does: a press goes to its listener. The player derives its
+// own window from it; the designer shows it as the live preview of a menu,
+// on its own or as a pane inside another window.
 #include <windows.h>
 
 #include <string>
@@ -9,17 +11,22 @@
 #include "ButtonEx.h"
 #include "ButtonTxt.h"
 #include "Handles.h"
-#include "ModalDialog.h"
+#include "Dialog.h"
 #include "PictureEx.h"
 #include "StaticEx.h"
 #include "layout/StandardMenuLayout.h"
 
-class CDiscSettings;
-class CSettingsButton;
 class CSettingsHtml;
-class CStepSequencer;
 
-class CAutorunMenuDlg : public wingui::CModalDialog {
+// Told of each press of a menu button (not in preview).
+class IMenuButtonListener {
+public:
+    virtual ~IMenuButtonListener() = default;
+    // The index-th button of the window, with the caption it shows.
+    virtual void OnMenuButtonPressed(int index, const std::string& caption) = 0;
+};
+
+class CAutorunMenuDlg : public wingui::CDialog {
 public:
     static constexpr int kButtonCount = menulayout::kMaxMenuButtons;
 
@@ -29,8 +36,9 @@ public:
     virtual BOOL BuildStandardMenu();
     // The HTML menu is the player's; the preview shows nothing for it.
     virtual BOOL BuildHtmlMenu() { return FALSE; }
-    // The disc settings and the sequencer are null in the designer's preview.
-    virtual void SetMenuContext(CDiscSettings* disc, CSettingsHtml* menu, CStepSequencer* sequencer);
+    // The record the window shows; it must outlive the window.
+    void SetMenu(CSettingsHtml* menu) { menu_ = menu; }
+    void SetButtonListener(IMenuButtonListener* listener) { listener_ = listener; }
     // In preview a click on the background closes the window and buttons do nothing.
     virtual void SetPreviewMode(bool on) { preview_ = on; }
     // The directory every file name of the record is appended to.
@@ -38,6 +46,9 @@ public:
 
     // Shows the window modally with the parent given at construction.
     INT_PTR ShowModal() { return DoModal(parent_); }
+    // The window as a pane at the top-left corner of the parent, without
+    // frame; it stays until destroyed or its object goes.
+    bool ShowAsPane(HWND parent) { return CreateChild(parent); }
 
     const std::string& BaseFolder() const { return baseFolder_; }
     // The base folder followed by a name of the record; a name that leads out
@@ -50,19 +61,13 @@ protected:
     BOOL OnInitDialog() override;
     bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
-    // A press of the index-th menu button; the player runs its record.
-    virtual void OnMenuButton(int /*index*/) {}
-
     // Paints the background; a child that draws what lies behind it passes
     // itself, the window's own erase passes null.
     void PaintBackground(HDC dc, HWND forChild);
     bool IsPreview() const { return preview_; }
 
     HWND parent_;
-    CDiscSettings* disc_ = nullptr;
     CSettingsHtml* menu_ = nullptr;
-    CSettingsButton* runningButton_ = nullptr;
-    CStepSequencer* sequencer_ = nullptr;
 
     CStaticEx title_;
     CStaticEx subtitle_;
@@ -79,6 +84,7 @@ private:
     void PaintBackgroundPicture(HDC dc, const RECT& client);
 
     bool preview_ = false;
+    IMenuButtonListener* listener_ = nullptr;
     std::string baseFolder_;
     wingui::Bitmap background_;
     SIZE backgroundSize_ = {0, 0};

@@ -4,7 +4,9 @@
 #include <windowsx.h>
 
 #include "DeviceContexts.h"
+#include "WindowText.h"
 #include "util/FileBytes.h"
+#include "util/LocalFiles.h"
 
 namespace {
 
@@ -25,11 +27,6 @@ CButtonEx::Picture LoadPictureFile(const std::string& path) {
 
 CButtonEx::Picture LoadEmbeddedPicture(const std::string& name) {
     return Owned(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0)));
-}
-
-bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return !path.empty() && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace
@@ -87,9 +84,7 @@ bool CButtonEx::SetBitmaps(const PictureSet& set) {
 bool CButtonEx::LoadBitmaps() {
     std::string base = resourceBaseName_;
     if (base.empty() && Handle()) {
-        char caption[256] = {};
-        GetWindowTextA(Handle(), caption, sizeof(caption));
-        base = caption;
+        base = wingui::WindowText(Handle());
     }
     return LoadPictures(base, fromFiles_);
 }
@@ -121,7 +116,7 @@ CButtonEx::SoundSet CButtonEx::LoadSounds(const std::string& rolloverPath, const
     if (ReadFileBytes(rolloverPath, kMaxRolloverSound, bytes) == FileRead::Read && !bytes.empty()) {
         sounds.rollover = std::make_shared<const std::vector<char>>(bytes.begin(), bytes.end());
     }
-    if (FileExists(clickPath)) sounds.click = clickPath;
+    if (IsExistingFile(clickPath)) sounds.click = clickPath;
     return sounds;
 }
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "Handles.h"
-#include "SubclassedWindow.h"
+#include "Window.h"
 
-class CButtonEx : public wingui::CSubclassedWindow {
+class CButtonEx : public wingui::CWindow {
 public:
     enum PictureState { kNormal = 0, kPressed, kFocus, kRollover, kDisabled, kStateCount };
     using Picture = std::shared_ptr<wingui::Bitmap>;

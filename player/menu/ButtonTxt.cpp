@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "DeviceContexts.h"
+#include "WindowText.h"
 #include "layout/PixelGeometry.h"
 
 CButtonTxt::CButtonTxt() {
@@ -117,8 +118,6 @@ void CButtonTxt::DrawItem(const DRAWITEMSTRUCT& item) {
     ::SetTextColor(item.hDC, TextColorFor(item.itemState));
     SetBkMode(item.hDC, TRANSPARENT);
 
-    const int length = GetWindowTextLengthA(Handle());
-    std::vector<char> caption(size_t(length) + 1);
-    GetWindowTextA(Handle(), caption.data(), length + 1);
-    DrawTextA(item.hDC, caption.data(), length, &area, alignment_ | DT_VCENTER | DT_SINGLELINE);
+    const std::string caption = wingui::WindowText(Handle());
+    DrawTextA(item.hDC, caption.c_str(), int(caption.size()), &area, alignment_ | DT_VCENTER | DT_SINGLELINE);
 }

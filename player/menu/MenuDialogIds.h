@@ -3,7 +3,6 @@
 // designer's preview: dialogs 200-299, controls 1000-1099.
 
 #define IDD_AUTORUN_MENU 200
-#define IDD_ABOUT_AUTORUN 201
 
 /* The window title of a menu that names none. */
 #define IDS_MENU_DEFAULT_TITLE 290
@@ -16,7 +15,3 @@
 #define IDC_MENU_CLOSE 1015
 #define IDC_MENU_SUBTITLE 1016
 #define IDC_MENU_BROWSER 1017  /* the HTML menu's browser control, made by its host */
-#define IDC_ABOUT_ICON 1020
-
-/* The system menu's About command. */
-#define IDM_ABOUT_AUTORUN 16

@@ -11,15 +11,9 @@
 namespace {
 
 void RegisterPictureClass() {
-    static const bool registered = [] {
-        WNDCLASSA windowClass = {};
-        windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
-        windowClass.lpszClassName = CPictureEx::kClassName;
-        return RegisterClassA(&windowClass) != 0;
-    }();
+    // Dialog templates name the class; each control is then attached.
+    static const bool registered =
+        wingui::RegisterWindowClass({CPictureEx::kClassName, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS});
     (void)registered;
 }
 

@@ -12,9 +12,9 @@
 
 #include "Handles.h"
 #include "PictureCanvas.h"
-#include "SubclassedWindow.h"
+#include "Window.h"
 
-class CPictureEx : public wingui::CSubclassedWindow {
+class CPictureEx : public wingui::CWindow {
 public:
     // Registers the window class "CPictureEx" the first time.
     CPictureEx();

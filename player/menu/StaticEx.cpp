@@ -5,6 +5,7 @@
 
 #include "ButtonEx.h"
 #include "DeviceContexts.h"
+#include "WindowText.h"
 #include "layout/PixelGeometry.h"
 #include "layout/TextBlockSize.h"
 
@@ -105,13 +106,11 @@ HBRUSH CStaticEx::OnControlColor(HDC dc) {
 SIZE CStaticEx::SizeToText() {
     SIZE size = {0, 0};
     if (!Handle() || !IsWindow(Handle())) return size;
-    const int length = GetWindowTextLengthA(Handle());
-    std::vector<char> text(size_t(length) + 1);
-    GetWindowTextA(Handle(), text.data(), length + 1);
+    const std::string text = wingui::WindowText(Handle());
     wingui::WindowDc dc(Handle());
     wingui::SelectedObject font(dc.Dc(), GetFont());
     const menulayout::PixelSize block =
-        menulayout::SizeOfTextBlock(std::string_view(text.data(), size_t(length)), [&](std::string_view line) {
+        menulayout::SizeOfTextBlock(std::string_view(text), [&](std::string_view line) {
             SIZE extent = {0, 0};
             if (line.empty()) {
                 TEXTMETRICA metrics = {};
@@ -166,15 +165,13 @@ void CStaticEx::PaintTransparent() {
     }
     format |= (style & SS_CENTERIMAGE) ? (DT_VCENTER | DT_SINGLELINE) : DT_WORDBREAK;
     if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
-    const int length = GetWindowTextLengthA(Handle());
-    std::vector<char> text(size_t(length) + 1);
-    GetWindowTextA(Handle(), text.data(), length + 1);
+    const std::string text = wingui::WindowText(Handle());
     RECT client;
     GetClientRect(Handle(), &client);
     wingui::SelectedObject font(paint.Dc(), GetFont());
     ::SetTextColor(paint.Dc(), textColor_);
     SetBkMode(paint.Dc(), TRANSPARENT);
-    DrawTextA(paint.Dc(), text.data(), length, &client, format);
+    DrawTextA(paint.Dc(), text.c_str(), int(text.size()), &client, format);
 }
 
 LRESULT CStaticEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

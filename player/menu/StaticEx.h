@@ -6,9 +6,9 @@
 #include <string>
 
 #include "Handles.h"
-#include "SubclassedWindow.h"
+#include "Window.h"
 
-class CStaticEx : public wingui::CSubclassedWindow {
+class CStaticEx : public wingui::CWindow {
 public:
     CStaticEx() = default;
 

@@ -23,10 +23,6 @@ class IHistoryStore;
 
 class CStepSequencer {
 public:
-    // The message a menu window sends itself, with the pressed button's
-    // record as LPARAM; its handler calls HandleRunButtonMessage.
-    static constexpr unsigned kRunButtonMessage = 0x401;
-
     // Nothing is owned; all must outlive the sequencer.
     CStepSequencer(CDiscSettings& disc, std::string discRoot, IStepWindows& windows, IStepActions& actions,
                    IHistoryStore& history);

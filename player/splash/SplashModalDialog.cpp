@@ -7,11 +7,11 @@
 #include "DiscRoot.h"
 #include "records/SettingsSplash.h"
 #include "splash/SplashSound.h"
-#include "win32/FileUtil.h"
+#include "FileUtil.h"
 #include "steps/StepResources.h"
 
 CSplashModalDialog::CSplashModalDialog(const CSettingsSplash& splash, std::string discRoot)
-    : CModalDialog(IDD_SPLASH),
+    : CDialog(IDD_SPLASH),
       splash_(splash),
       discRoot_(std::move(discRoot)),
       picturePath_(DiscPath(discRoot_, splash.ImageFile)),
@@ -107,7 +107,7 @@ void CSplashModalDialog::OnTimer(unsigned timerId) {
 
 void CSplashModalDialog::OnCancel() {
     if (timeline_.StopSoundOnEscape()) StopSplashSound();
-    CModalDialog::OnCancel();
+    CDialog::OnCancel();
 }
 
 void CSplashModalDialog::Paint() {

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "Handles.h"
-#include "ModalDialog.h"
+#include "Dialog.h"
 #include "SplashTimeline.h"
 
 class CSettingsSplash;
 
-class CSplashModalDialog : public wingui::CModalDialog {
+class CSplashModalDialog : public wingui::CDialog {
 public:
     CSplashModalDialog(const CSettingsSplash& splash, std::string discRoot);
 

@@ -4,10 +4,9 @@
 
 #include "DiscRoot.h"
 #include "records/SettingsSplash.h"
-#include "splash/SplashModalDialog.h"
 #include "splash/SplashTimeline.h"
-#include "win32/FileUtil.h"
-#include "win32/ProcessUtil.h"
+#include "FileUtil.h"
+#include "ProcessUtil.h"
 
 void PlaySplashSoundFile(const std::string& path, DWORD flags) {
     PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_NODEFAULT | flags);
@@ -29,14 +28,5 @@ void PlaySplashSound(const CSettingsSplash& splash, const std::string& discRoot)
             break;
         case SoundOnlyPlan::kNothing:
             break;
-    }
-}
-
-void ShowSplash(const CSettingsSplash& splash, const std::string& discRoot) {
-    if (splash.Image) {
-        CSplashModalDialog dialog(splash, discRoot);
-        if (dialog.Prepare()) dialog.DoModal(nullptr);
-    } else if (splash.Sound) {
-        PlaySplashSound(splash, discRoot);
     }
 }

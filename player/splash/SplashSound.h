@@ -14,7 +14,3 @@ void StopSplashSound();
 // The sound without a picture: played to its end, or looped for SoundLength
 // seconds while messages are dispatched; nothing when the file is missing.
 void PlaySplashSound(const CSettingsSplash& splash, const std::string& discRoot);
-
-// The splash step: the window when Image is set (nothing at all when its
-// picture cannot be loaded), else the sound alone.
-void ShowSplash(const CSettingsSplash& splash, const std::string& discRoot);

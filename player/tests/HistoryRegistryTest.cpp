@@ -7,7 +7,7 @@
 #include <random>
 
 #include "ScriptedSteps.h"
-#include "history/DiscHistory.h"
+#include "RegistryHistoryStore.h"
 
 namespace {
 

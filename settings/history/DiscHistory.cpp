@@ -1,9 +1,9 @@
 #include "DiscHistory.h"
 
 #include "ValueEncoding.h"
+#include "util/RegistryPath.h"
 
 namespace {
-const char kVendorKey[] = "SOFTWARE\\Fernhollow Software\\Menuwright\\";
 const char kDone[] = "1";
 
 bool IsInstallClass(const std::string& stepClass) { return stepClass == kHistoryInstall; }
@@ -11,7 +11,7 @@ bool IsInstallClass(const std::string& stepClass) { return stepClass == kHistory
 std::string EntryName(const HistoryEntryPlace& place) { return place.keyPath + "|" + place.valueName; }
 }  // namespace
 
-std::string HistoryDiscKeyPath(const std::string& discNumber) { return kVendorKey + discNumber; }
+std::string HistoryDiscKeyPath(const std::string& discNumber) { return std::string(kVendorKey) + discNumber; }
 
 std::string HistoryInstallValueName(const std::string& installerFile) { return ReplaceAll(installerFile, "\\", "#"); }
 

@@ -5,8 +5,6 @@
 #include <map>
 #include <string>
 
-class CDiscSettings;
-
 // Step classes of the history.
 inline constexpr const char* kHistoryLicense = "License";
 inline constexpr const char* kHistorySecurity = "Security";
@@ -56,20 +54,3 @@ public:
 private:
     std::map<std::string, std::string> entries_;
 };
-
-#ifdef _WIN32
-// The history in the registry of the local machine.
-class CRegistryHistoryStore : public IHistoryStore {
-public:
-    bool IsDone(const std::string& discNumber, const std::string& stepClass, const std::string& section,
-                const std::string& fileValueName) override;
-    void MarkDone(const std::string& discNumber, const std::string& stepClass, const std::string& section,
-                  const std::string& fileValueName) override;
-};
-
-// The disc's history in the registry, by its disc number ("CdID").
-bool HistoryIsDone(const CDiscSettings& disc, const std::string& stepClass, const std::string& section,
-                   const std::string& fileValueName);
-void HistoryMarkDone(const CDiscSettings& disc, const std::string& stepClass, const std::string& section,
-                     const std::string& fileValueName);
-#endif

@@ -13,6 +13,10 @@ public:
     void SetSection(const std::string& section) override;
     void SetFileName(const std::string& fileName) override;
     void SetBaseDirectory(const std::string& path, bool recursive) override;
+    // A button added to a list keeps what it holds; its actions load with it
+    // from the menu's file.
+    void LoadWhenAdded() override {}
+    CSettingsList* ChildList() override { return &actions_; }
 
     CSettingsList& Actions() { return actions_; }
     const CSettingsList& Actions() const { return actions_; }

@@ -4,12 +4,7 @@
 #include "../SettingsFileAccess.h"
 #include "../util/TextCase.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <filesystem>
-#include <system_error>
-#endif
+#include "../util/LocalFiles.h"
 
 namespace {
 
@@ -28,67 +23,6 @@ std::string& LibraryDirectoryOverride() {
     return directory;
 }
 
-#ifdef _WIN32
-
-std::string ProgramDirectory() {
-    char path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return {};
-    std::string program(path, length);
-    size_t slash = program.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : program.substr(0, slash);
-}
-
-bool IsExistingFile(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-void CreateDirectoryChain(const std::string& base, const std::string& relativeDirectory) {
-    for (size_t slash = relativeDirectory.find('\\', 1); slash != std::string::npos;
-         slash = relativeDirectory.find('\\', slash + 1)) {
-        CreateDirectoryA((base + relativeDirectory.substr(0, slash)).c_str(), nullptr);
-    }
-    CreateDirectoryA((base + relativeDirectory).c_str(), nullptr);
-}
-
-bool CopyOver(const std::string& source, const std::string& target) {
-    return CopyFileA(source.c_str(), target.c_str(), FALSE) != FALSE;
-}
-
-#else
-
-// Natively the names keep their backslashes; the file system wants slashes.
-std::filesystem::path NativePath(std::string path) {
-    for (char& c : path) {
-        if (c == '\\') c = '/';
-    }
-    return std::filesystem::path(path);
-}
-
-std::string ProgramDirectory() {
-    std::error_code error;
-    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : program.parent_path().string();
-}
-
-bool IsExistingFile(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(NativePath(path), error);
-}
-
-void CreateDirectoryChain(const std::string& base, const std::string& relativeDirectory) {
-    std::error_code error;
-    std::filesystem::create_directories(NativePath(base + relativeDirectory), error);
-}
-
-bool CopyOver(const std::string& source, const std::string& target) {
-    std::error_code error;
-    return std::filesystem::copy_file(NativePath(source), NativePath(target),
-                                      std::filesystem::copy_options::overwrite_existing, error);
-}
-
-#endif
 
 }  // namespace
 
@@ -115,13 +49,13 @@ bool CopyLibraryPicture(const std::string& libraryDirectory, const std::string& 
     if (libraryDirectory.empty() || projectDirectory.empty()) return false;
     const std::string source = LibraryPictureSource(libraryDirectory, name);
     if (source.empty() || !IsExistingFile(source)) return false;
-    CreateDirectoryChain(projectDirectory, name.substr(0, name.find_last_of('\\')));
-    return CopyOver(source, projectDirectory + name);
+    CreateDirectoryPath(projectDirectory + name.substr(0, name.find_last_of('\\')));
+    return CopyFileOver(source, projectDirectory + name);
 }
 
 std::string LibraryDirectory() {
     const std::string& chosen = LibraryDirectoryOverride();
-    return chosen.empty() ? ProgramDirectory() : chosen;
+    return chosen.empty() ? GetModuleDirectory() : chosen;
 }
 
 void SetLibraryDirectory(const std::string& directory) { LibraryDirectoryOverride() = directory; }

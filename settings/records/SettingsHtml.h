@@ -13,6 +13,7 @@ public:
     CSettingsHtml(const CSettingsHtml& other);
 
     bool Load() override;
+    CSettingsList* ChildList() override { return &Buttons(); }
     bool Save() override;
     void SetSection(const std::string& section) override;
     void SetFileName(const std::string& fileName) override;

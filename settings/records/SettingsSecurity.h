@@ -10,6 +10,8 @@ public:
     bool Save() override;
     // The legacy layout keeps the same keys in plain text.
     void LoadLegacy();
+    // A login added to a list comes from the legacy layout.
+    void LoadWhenAdded() override { LoadLegacy(); }
 
     enum Frequencies : std::int32_t { kFirstTimeOnly = 1, kEveryTime = 2 };
 

@@ -15,7 +15,7 @@ CSettingsViewer::CSettingsViewer(std::string viewersDirectory)
     : CSettingsInstall(kSettingInstall, "Viewer"), viewersDirectory_(std::move(viewersDirectory)) {}
 
 bool CSettingsViewer::Load() {
-    if (!viewer_folders::PathExists(GetFileName())) return false;
+    if (!FileExists(GetFileName())) return false;
     CSettings::Load();
     LoadInstallKeys();
     std::int32_t count = 0;
@@ -44,7 +44,7 @@ void CSettingsViewer::SetDirectoryName(const std::string& name) {
     directoryName_ = name;
     const std::string directory = viewer_folders::Join(viewersDirectory_, name);
     SetFileName(viewer_folders::Join(directory, kAttributesFile));
-    if (!viewer_folders::PathExists(directory)) viewer_folders::CreateDirectoryPath(directory);
+    if (!FileExists(directory)) CreateDirectoryPath(directory);
 }
 
 std::string CSettingsViewer::GetDirectoryPath() {
@@ -52,7 +52,7 @@ std::string CSettingsViewer::GetDirectoryPath() {
         for (int number = 1;; ++number) {
             const std::string name = kFolderBaseName + std::to_string(number);
             const std::string directory = viewer_folders::Join(viewersDirectory_, name);
-            if (viewer_folders::PathExists(directory)) continue;
+            if (FileExists(directory)) continue;
             SetDirectoryName(name);
             break;
         }

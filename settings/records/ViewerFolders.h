@@ -1,7 +1,9 @@
 #pragma once
-// The few file-system operations the standard-viewer record needs for its
-// folder below the designer's "Viewers" directory.
+// The standard-viewer record's folders below the designer's "Viewers"
+// directory.
 #include <string>
+
+#include "../util/LocalFiles.h"
 
 namespace viewer_folders {
 
@@ -17,10 +19,7 @@ inline std::string Join(const std::string& directory, const std::string& name) {
     return directory + kSeparator + name;
 }
 
-bool PathExists(const std::string& path);
-// Creates the directory and every missing level above it.
-bool CreateDirectoryPath(const std::string& path);
 // "Viewers" beside the running designer.
-std::string DesignerViewersDirectory();
+inline std::string DesignerViewersDirectory() { return Join(GetModuleDirectory(), "Viewers"); }
 
 }  // namespace viewer_folders

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "SettingsFactory.h"
+#include "Settings.h"
 #include "SettingsFileAccess.h"
 #include "TempDir.h"
 #include "records/SettingsButton.h"

@@ -1,4 +1,4 @@
-// Screenshots of three fixture menus, saved under out/screenshots for a
+// Screenshots of three fixture menus, saved under the build directory's screenshots for a
 // person to look at, with the placement facts each one shows checked too.
 #include <gtest/gtest.h>
 

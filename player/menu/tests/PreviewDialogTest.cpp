@@ -77,7 +77,7 @@ TEST(MenuPreview, LaysOutTheRecordAndClosesOnABackgroundClick) {
     OleInitialize(nullptr);
     CSettingsHtml menu = PreviewMenu(14);
     CInspectedPreview preview;
-    preview.SetMenuContext(nullptr, &menu, nullptr);
+    preview.SetMenu(&menu);
     preview.SetPreviewMode(true);
     preview.SetBaseFolder(std::string(MENUWRIGHT_MENU_FIXTURES_WINDOWS) + "\\");
     EXPECT_EQ(preview.BaseFolder(), MENUWRIGHT_MENU_FIXTURES_WINDOWS);
@@ -110,7 +110,7 @@ TEST(MenuPreview, EscapeEndsWithCancelAndCentredLayoutHasNoImage) {
     menu.Height = 250;
     CInspectedPreview preview;
     preview.closeWith = WM_COMMAND;
-    preview.SetMenuContext(nullptr, &menu, nullptr);
+    preview.SetMenu(&menu);
     preview.SetPreviewMode(true);
     preview.SetBaseFolder(MENUWRIGHT_MENU_FIXTURES_WINDOWS);
     EXPECT_EQ(preview.ShowModal(), IDCANCEL);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <gtest/gtest-spi.h>
 
-#include "DialogDriver.h"
+#include "StepTestSupport.h"
 
 using namespace steptest;
 

@@ -9,10 +9,10 @@
 #include <memory>
 #include <vector>
 
-#include "DialogDriver.h"
+#include "StepTestSupport.h"
 #include "records/SettingsButton.h"
 #include "records/SettingsHtml.h"
-#include "sequencer/StepSequencer.h"
+#include "RunButtonMessage.h"
 #include "menu/MenuDialogIds.h"
 
 using namespace steptest;
@@ -22,7 +22,7 @@ namespace {
 std::vector<CSettingsButton*> g_pressed;
 
 LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == CStepSequencer::kRunButtonMessage) {
+    if (message == kRunButtonMessage) {
         g_pressed.push_back(reinterpret_cast<CSettingsButton*>(lParam));
         return 0;
     }

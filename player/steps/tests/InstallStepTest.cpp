@@ -6,7 +6,7 @@
 
 #include <set>
 
-#include "DialogDriver.h"
+#include "StepTestSupport.h"
 #include "records/SettingsInstall.h"
 #include "steps/StepResources.h"
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DialogDriver.h"
+#include "StepTestSupport.h"
 #include "records/SettingsLicense.h"
 #include "steps/StepResources.h"
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DialogDriver.h"
+#include "StepTestSupport.h"
 #include "steps/StepResources.h"
 
 using namespace steptest;

@@ -3,9 +3,10 @@
 // step that depends on the desktop the tests run on.
 #include <gtest/gtest.h>
 
-#include "DialogDriver.h"
+#include "StepTestSupport.h"
 #include "SplashFixture.h"
 #include "splash/SplashSound.h"
+#include "splash/SplashStep.h"
 
 using namespace steptest;
 

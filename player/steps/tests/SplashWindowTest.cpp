@@ -4,9 +4,10 @@
 
 #include <cstring>
 
-#include "DialogDriver.h"
+#include "StepTestSupport.h"
 #include "SplashFixture.h"
 #include "splash/SplashSound.h"
+#include "splash/SplashStep.h"
 
 using namespace steptest;
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "SectionLines.h"
-#include "SettingsFactory.h"
+#include "Settings.h"
 #include "SettingsFileAccess.h"
 #include "TempDir.h"
 #include "records/SettingsDriver.h"

@@ -1,5 +1,7 @@
 #include "E2eHarness.h"
 
+#include "BuiltPrograms.h"
+
 #include <gtest/gtest.h>
 
 #include <exception>
@@ -88,7 +90,9 @@ std::string TestProgramDirectory() {
 }
 
 std::string BuiltProgram(const std::string& fileName) {
-    if (fileName == "Autorun.exe") return WithBackslashes(MENUWRIGHT_AUTORUN_EXE);
+    for (const BuiltProgramPath& program : kBuiltPrograms) {
+        if (program.fileName == fileName) return WithBackslashes(std::string(program.path));
+    }
     return Joined(TestProgramDirectory(), fileName);
 }
 

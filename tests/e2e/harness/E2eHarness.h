@@ -11,7 +11,8 @@
 
 namespace e2e {
 
-// Windows path of a program built in this tree (for example "Autorun.exe").
+// Windows path of a program built in this tree (for example "Autorun.exe"),
+// else of the file beside the test program.
 std::string BuiltProgram(const std::string& fileName);
 // Directory of the running test program.
 std::string TestProgramDirectory();
@@ -90,7 +91,7 @@ bool PressDialogButton(HWND dialog, int id);
 bool WaitUntilPainted(HWND window, DWORD timeoutMs = 10000);
 
 // Saves what the window shows (the whole screen when null) as
-// out/screenshots/<name>.bmp in the source tree.
+// screenshots/<name>.bmp in the build directory.
 bool SaveScreenshot(HWND window, const std::string& name);
 
 }  // namespace e2e

@@ -6,7 +6,7 @@
 #include "DiscSettings.h"
 #include "layout/MenuPlacement.h"
 #include "layout/PictureFit.h"
-#include "SettingsFactory.h"
+#include "Settings.h"
 #include "SettingsFuzzTarget.h"
 #include "layout/StandardMenuLayout.h"
 #include "records/SettingsHtml.h"

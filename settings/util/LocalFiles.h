@@ -1,0 +1,24 @@
+#pragma once
+// The few questions about local files that the settings model itself asks
+// (library pictures, viewer folders), answered by the platform. Natively a
+// path may be written with backslashes; they are read as slashes.
+#include <string>
+
+// True when something is found at the path (a file, a directory or, on
+// Windows, a wildcard match).
+bool FileExists(const std::string& path);
+// True for an existing file that is no directory.
+bool IsExistingFile(const std::string& path);
+// A drive root ("C:" or "C:\") of an existing drive is a directory; other
+// paths when they exist with the directory attribute.
+bool IsDirectory(const std::string& path);
+// Creates every missing directory of the path, top down. True when the whole
+// path exists as a directory afterwards.
+bool CreateDirectoryPath(const std::string& path);
+// Copies one file, replacing the target.
+bool CopyFileOver(const std::string& source, const std::string& target);
+// The running program's file, whatever the length of its path; empty when
+// the platform cannot tell.
+std::string GetModulePath();
+// The running program's directory, without a trailing separator.
+std::string GetModuleDirectory();
