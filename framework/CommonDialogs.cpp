@@ -46,22 +46,26 @@ std::string PlatformFilter(const std::string& filter) {
     return platform;
 }
 
-std::optional<std::string> ChooseFileToOpen(HWND owner, const FileDialogOptions& options) {
+namespace {
+
+std::optional<std::string> RunFileDialog(HWND owner, const FileDialogOptions& options, DWORD flags,
+                                         BOOL(WINAPI* show)(LPOPENFILENAMEA)) {
     const std::string filter = options.filter.empty() ? std::string() : PlatformFilter(options.filter);
     std::vector<char> name = NameBuffer(options.initialName);
     OPENFILENAMEA dialog = FileDialogFor(owner, options, filter, name);
-    dialog.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-    if (!GetOpenFileNameA(&dialog)) return std::nullopt;
+    dialog.Flags |= flags;
+    if (!show(&dialog)) return std::nullopt;
     return std::string(name.data());
 }
 
+}  // namespace
+
+std::optional<std::string> ChooseFileToOpen(HWND owner, const FileDialogOptions& options) {
+    return RunFileDialog(owner, options, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, GetOpenFileNameA);
+}
+
 std::optional<std::string> ChooseFileToSave(HWND owner, const FileDialogOptions& options) {
-    const std::string filter = options.filter.empty() ? std::string() : PlatformFilter(options.filter);
-    std::vector<char> name = NameBuffer(options.initialName);
-    OPENFILENAMEA dialog = FileDialogFor(owner, options, filter, name);
-    dialog.Flags |= OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
-    if (!GetSaveFileNameA(&dialog)) return std::nullopt;
-    return std::string(name.data());
+    return RunFileDialog(owner, options, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, GetSaveFileNameA);
 }
 
 std::optional<COLORREF> ChooseColour(HWND owner, COLORREF initial) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "E2eHarness.h"
+#include "TestFixtures.h"
 
 namespace menu_e2e {
 

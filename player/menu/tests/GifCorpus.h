@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "TestFixtures.h"
+
 using GifBytes = std::vector<std::uint8_t>;
 
 inline GifBytes ReadGifFixture(const std::string& name) {

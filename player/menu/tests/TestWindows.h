@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "TestFixtures.h"
+
 inline std::string MenuFixture(const std::string& name) {
     std::string path = std::string(MENUWRIGHT_MENU_FIXTURES) + "/" + name;
     for (char& c : path) {

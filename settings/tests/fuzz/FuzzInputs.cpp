@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "TestFixtures.h"
+
 std::vector<FuzzInput> SettingsCorpus() {
     std::vector<FuzzInput> inputs;
     for (const auto& entry : std::filesystem::directory_iterator(MENUWRIGHT_FUZZ_CORPUS)) {
