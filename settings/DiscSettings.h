@@ -29,6 +29,9 @@ public:
     std::string InfoDirName;
     std::string InfoBaseDir;
     std::string InfoDirPath;
+    // The 1-based position in the designer's project list file; -1 until
+    // the list is saved.
+    std::int32_t Index = -1;
     std::string CdID;
     std::string Label;
     std::string WindowsLabel;

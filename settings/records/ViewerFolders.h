@@ -7,17 +7,7 @@
 
 namespace viewer_folders {
 
-// The separator between directory levels on this platform.
-#ifdef _WIN32
-inline constexpr char kSeparator = '\\';
-#else
-inline constexpr char kSeparator = '/';
-#endif
-
-inline std::string Join(const std::string& directory, const std::string& name) {
-    if (directory.empty() || directory.back() == kSeparator) return directory + name;
-    return directory + kSeparator + name;
-}
+inline std::string Join(const std::string& directory, const std::string& name) { return JoinPath(directory, name); }
 
 // "Viewers" beside the running designer.
 inline std::string DesignerViewersDirectory() { return Join(GetModuleDirectory(), "Viewers"); }

@@ -4,6 +4,19 @@
 // path may be written with backslashes; they are read as slashes.
 #include <string>
 
+// The separator between directory levels on this platform.
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+// The directory followed by the name, with one separator between them.
+inline std::string JoinPath(const std::string& directory, const std::string& name) {
+    if (directory.empty() || directory.back() == kPathSeparator) return directory + name;
+    return directory + kPathSeparator + name;
+}
+
 // True when something is found at the path (a file, a directory or, on
 // Windows, a wildcard match).
 bool FileExists(const std::string& path);
