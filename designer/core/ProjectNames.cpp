@@ -70,3 +70,18 @@ std::string ChooseInformationDirectoryName(std::string_view projectName, const s
     }
     return {};
 }
+
+std::string DirectoryFollowingName(const std::string& directoryBox, const std::string& defaultDirectory,
+                                   const std::string& previousName, const std::string& newName) {
+    if (!directoryBox.empty() && !EqualsNoCase(directoryBox, defaultDirectory + previousName)) return directoryBox;
+    return defaultDirectory + TrimBlanks(newName);
+}
+
+std::string DefaultImageBaseDirectory(const std::string& stored, bool driveDExists,
+                                      const std::function<bool(const std::string&)>& usable) {
+    std::string directory = stored;
+    if (directory.empty()) directory = std::string(driveDExists ? "D:\\" : "C:\\") + "My CD Images\\";
+    if (directory.back() != '\\') directory.push_back('\\');
+    if (!usable(directory)) directory = std::string(kDefaultImageRoot);
+    return directory;
+}

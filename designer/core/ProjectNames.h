@@ -40,3 +40,17 @@ bool IsSafeInformationDirectoryName(std::string_view name);
 // accepts (the directory exists or could be created); empty when none.
 std::string ChooseInformationDirectoryName(std::string_view projectName, const std::vector<std::string>& usedNames,
                                            const std::function<bool(const std::string&)>& usable);
+
+// The New Project dialog's directory box while the name is typed: it
+// follows the name as long as it is empty or still shows the default
+// directory followed by the previous name (any case); once the author has
+// typed a directory of their own it stays.
+std::string DirectoryFollowingName(const std::string& directoryBox, const std::string& defaultDirectory,
+                                   const std::string& previousName, const std::string& newName);
+
+// The default directory for new projects ("ImageBaseDir"), ending with a
+// backslash: the stored one, else "My CD Images\" on D: when D:\ exists or
+// on C:; when that can be neither found nor made, "C:\My CD Images\".
+// usable(path) tells whether the directory exists or could be created.
+std::string DefaultImageBaseDirectory(const std::string& stored, bool driveDExists,
+                                      const std::function<bool(const std::string&)>& usable);

@@ -84,3 +84,24 @@ TEST(ProjectNames, ADirectoryAnotherProjectUsesIsNeverTaken) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProjectNames, TheDirectoryBoxFollowsTheNameUntilTheAuthorTypesOne) {
+    const std::string base = "C:\\My CD Images\\";
+    EXPECT_EQ(DirectoryFollowingName("", base, "", "D"), base + "D");
+    EXPECT_EQ(DirectoryFollowingName(base + "D", base, "D", "De"), base + "De");
+    EXPECT_EQ(DirectoryFollowingName("c:\\my cd images\\de", base, "De", "Demo "), base + "Demo");
+    EXPECT_EQ(DirectoryFollowingName("E:\\Elsewhere", base, "Demo", "Demo 2"), "E:\\Elsewhere");
+}
+
+TEST(ProjectNames, NewProjectsAreProposedBelowMyCdImages) {
+    const auto always = [](const std::string&) { return true; };
+    EXPECT_EQ(DefaultImageBaseDirectory("", true, always), "D:\\My CD Images\\");
+    EXPECT_EQ(DefaultImageBaseDirectory("", false, always), "C:\\My CD Images\\");
+    EXPECT_EQ(DefaultImageBaseDirectory("F:\\Discs", true, always), "F:\\Discs\\");
+    EXPECT_EQ(DefaultImageBaseDirectory("Q:\\Gone\\", true, [](const std::string& path) { return path[0] != 'Q'; }),
+              "C:\\My CD Images\\");
+}
+
+}  // namespace
