@@ -7,14 +7,18 @@
 
 #include "ProjectList.h"
 #include "records/SettingsHtml.h"
+#ifdef _WIN32
+#include "SystemProjectFiles.h"
+#endif
 
 namespace {
 
 namespace fs = std::filesystem;
 
+// The standard library's file system natively; under Wine the designer's
+// own implementation on the system utilities.
 class CNativeProjectFiles : public IProjectFiles {
 public:
-    std::vector<std::string> deleted;
     bool IsDirectory(const std::string& path) override { return fs::is_directory(path); }
     bool FileExists(const std::string& path) override { return fs::exists(path); }
     bool CreateDirectoryPath(const std::string& path) override {
@@ -26,9 +30,24 @@ public:
         return bool(std::ofstream(path, std::ios::binary | std::ios::trunc));
     }
     bool DeleteDirectoryTree(const std::string& path) override {
-        deleted.push_back(path);
         std::error_code error;
         return fs::remove_all(path, error) > 0;
+    }
+};
+
+#ifdef _WIN32
+using CPlatformProjectFiles = CSystemProjectFiles;
+#else
+using CPlatformProjectFiles = CNativeProjectFiles;
+#endif
+
+// Notes every delete before the platform carries it out.
+class CRecordingProjectFiles : public CPlatformProjectFiles {
+public:
+    std::vector<std::string> deleted;
+    bool DeleteDirectoryTree(const std::string& path) override {
+        deleted.push_back(path);
+        return CPlatformProjectFiles::DeleteDirectoryTree(path);
     }
 };
 
@@ -59,7 +78,7 @@ protected:
     }
 
     fs::path designer_;
-    CNativeProjectFiles files_;
+    CRecordingProjectFiles files_;
     std::vector<std::string> reports_;
 };
 
