@@ -1,10 +1,17 @@
 #include "Settings.h"
 
 #include "SettingsFileAccess.h"
+#include "profile/FileSession.h"
 
 bool CSettings::Load() {
     Read("Name", name_);
     return true;
+}
+
+bool CSettings::SaveRecord() {
+    profile::FileSession session(fileName_);
+    const bool saved = Save();
+    return session.Commit() && saved;
 }
 
 bool CSettings::Save() {

@@ -30,6 +30,10 @@ public:
     virtual std::unique_ptr<CSettings> Clone() const = 0;
     virtual bool Load();
     virtual bool Save();
+    // Save with one read and one write of the file, however many keys the
+    // record and the lists below it hold: what the designer calls after an
+    // edit. The file ends as key-by-key writes would leave it.
+    bool SaveRecord();
     virtual void SetSection(const std::string& section) { section_ = section; }
     virtual const std::string& GetSection() const { return section_; }
     virtual void SetFileName(const std::string& fileName) { fileName_ = fileName; }
