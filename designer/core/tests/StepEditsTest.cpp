@@ -3,7 +3,7 @@
 #include "DiscSettings.h"
 #include "NewProjects.h"
 #include "StepEdits.h"
-#include "TempDirectory.h"
+#include "TempDir.h"
 #include "records/SettingsButton.h"
 #include "records/SettingsHtml.h"
 #include "records/SettingsLaunch.h"
@@ -35,7 +35,7 @@ protected:
         return action;
     }
 
-    TempDirectory directory;
+    TempDir directory;
     CDiscSettings project;
     CSettings* menu = nullptr;
 };
