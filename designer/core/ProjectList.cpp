@@ -7,7 +7,6 @@
 #include "SettingsFileAccess.h"
 #include "util/LocalFiles.h"
 #include "util/PathNames.h"
-#include "util/TextCase.h"
 
 namespace {
 
@@ -23,10 +22,10 @@ CProjectList::CProjectList(const std::string& designerDirectory, IProjectFiles& 
       files_(files),
       report_(std::move(report)) {}
 
-void CProjectList::SetInformationDirectory(CDiscSettings& project, const std::string& name) const {
-    project.InfoBaseDir = baseDirectory_;
+void CProjectList::SetInformationDirectory(CDiscSettings& project, const std::string& base, const std::string& name) {
+    project.InfoBaseDir = base;
     project.InfoDirName = name;
-    project.InfoDirPath = JoinPath(baseDirectory_, name);
+    project.InfoDirPath = JoinPath(base, name);
     project.SetFileName(JoinPath(project.InfoDirPath, kSettingsFileName));
 }
 
@@ -42,14 +41,14 @@ bool CProjectList::Load() {
         }
         Migrate();
     } else {
-        ReadProjects(listFile_);
+        ReadProjects(baseDirectory_);
     }
     if (!current_ && !projects_.empty()) current_ = projects_.front().get();
     return true;
 }
 
-void CProjectList::ReadProjects(const std::string& listFile) {
-    const ProjectListRead read = ReadProjectList(listFile);
+void CProjectList::ReadProjects(const std::string& base) {
+    const ProjectListRead read = ReadProjectList(JoinPath(base, "Projects.ini"));
     discNumberCounter_ = read.contents.discNumberCounter;
     viewMode_ = read.contents.viewMode;
     for (const std::string& skipped : read.contents.skipped) report_(kMessageCorruptProjectList, skipped);
@@ -58,7 +57,7 @@ void CProjectList::ReadProjects(const std::string& listFile) {
         auto project = std::make_unique<CDiscSettings>();
         project->ProjectName = entry.name;
         project->Index = read.sections[i];
-        SetInformationDirectory(*project, entry.directory);
+        SetInformationDirectory(*project, base, entry.directory);
         project->Load();
         if (std::to_string(project->Index) == read.contents.current) current_ = project.get();
         projects_.push_back(std::move(project));
@@ -70,14 +69,11 @@ bool CProjectList::Migrate() {
     if (!files_.IsDirectory(olderBase)) return true;
     // The older projects load from their old place (converted on loading),
     // then move into the new base under the same directory names.
-    const std::string newBase = baseDirectory_;
-    baseDirectory_ = olderBase;
-    ReadProjects(JoinPath(olderBase, "Projects.ini"));
-    baseDirectory_ = newBase;
+    ReadProjects(olderBase);
     current_ = nullptr;
     bool saved = Save();
     for (auto& project : projects_) {
-        SetInformationDirectory(*project, project->InfoDirName);
+        SetInformationDirectory(*project, baseDirectory_, project->InfoDirName);
         if (!files_.CreateDirectoryPath(project->InfoDirPath)) {
             report_(kMessageNoProjectDirectory, project->InfoDirPath);
             saved = false;
@@ -112,10 +108,7 @@ std::vector<std::string> CProjectList::NamesExcept(const CDiscSettings* except) 
 }
 
 bool CProjectList::IsNameTaken(const std::string& name, const CDiscSettings* except) const {
-    for (const std::string& other : NamesExcept(except)) {
-        if (EqualsNoCase(other, name)) return true;
-    }
-    return false;
+    return ContainsNameNoCase(NamesExcept(except), name);
 }
 
 CDiscSettings& CProjectList::Add(std::unique_ptr<CDiscSettings> project) {
@@ -127,10 +120,10 @@ CDiscSettings& CProjectList::Add(std::unique_ptr<CDiscSettings> project) {
         return files_.CreateDirectoryPath(JoinPath(baseDirectory_, candidate));
     });
     if (name.empty()) {
-        SetInformationDirectory(*project, MakeValidFileName(project->ProjectName));
+        SetInformationDirectory(*project, baseDirectory_, MakeValidFileName(project->ProjectName));
         report_(kMessageNoProjectDirectory, project->InfoDirPath);
     } else {
-        SetInformationDirectory(*project, name);
+        SetInformationDirectory(*project, baseDirectory_, name);
         if (!files_.CreateEmptyFile(project->GetFileName())) report_(kMessageNoProjectFile, project->GetFileName());
     }
     projects_.push_back(std::move(project));

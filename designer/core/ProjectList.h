@@ -60,9 +60,10 @@ public:
     std::int32_t NextDiscNumber();
 
 private:
-    void ReadProjects(const std::string& listFile);
+    // The projects of a list file whose information directories lie below base.
+    void ReadProjects(const std::string& base);
     bool Migrate();
-    void SetInformationDirectory(CDiscSettings& project, const std::string& name) const;
+    static void SetInformationDirectory(CDiscSettings& project, const std::string& base, const std::string& name);
 
     std::string designerDirectory_;
     std::string baseDirectory_;

@@ -9,14 +9,14 @@ constexpr std::string_view kDefaultImageRoot = "C:\\My CD Images\\";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-bool ContainsNoCase(const std::vector<std::string>& names, std::string_view name) {
+}  // namespace
+
+bool ContainsNameNoCase(const std::vector<std::string>& names, std::string_view name) {
     for (const std::string& other : names) {
         if (EqualsNoCase(other, name)) return true;
     }
     return false;
 }
-
-}  // namespace
 
 std::string TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -26,7 +26,7 @@ std::string TrimBlanks(std::string_view text) {
 
 ProjectNameProblem CheckProjectName(std::string_view name, const std::vector<std::string>& otherNames) {
     if (name.size() > kMaxProjectNameLength) return ProjectNameProblem::kTooLong;
-    if (ContainsNoCase(otherNames, name)) return ProjectNameProblem::kTaken;
+    if (ContainsNameNoCase(otherNames, name)) return ProjectNameProblem::kTaken;
     return ProjectNameProblem::kNone;
 }
 
@@ -65,7 +65,7 @@ bool IsSafeInformationDirectoryName(std::string_view name) {
 std::string ChooseInformationDirectoryName(std::string_view projectName, const std::vector<std::string>& usedNames,
                                            const std::function<bool(const std::string&)>& usable) {
     for (const std::string& candidate : InformationDirectoryCandidates(projectName)) {
-        if (!IsSafeInformationDirectoryName(candidate) || ContainsNoCase(usedNames, candidate)) continue;
+        if (!IsSafeInformationDirectoryName(candidate) || ContainsNameNoCase(usedNames, candidate)) continue;
         if (usable(candidate)) return candidate;
     }
     return {};

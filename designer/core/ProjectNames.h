@@ -11,6 +11,9 @@ inline constexpr std::size_t kMaxProjectNameLength = 30;
 // The name without leading and trailing blanks, tabs and line breaks.
 std::string TrimBlanks(std::string_view text);
 
+// True when one of the names equals the name, any case.
+bool ContainsNameNoCase(const std::vector<std::string>& names, std::string_view name);
+
 enum class ProjectNameProblem {
     kNone,
     kTooLong,  // more than 30 characters (string 143)

@@ -42,8 +42,8 @@ bool CSettingsViewer::Save() {
 
 void CSettingsViewer::SetDirectoryName(const std::string& name) {
     directoryName_ = name;
-    const std::string directory = viewer_folders::Join(viewersDirectory_, name);
-    SetFileName(viewer_folders::Join(directory, kAttributesFile));
+    const std::string directory = JoinPath(viewersDirectory_, name);
+    SetFileName(JoinPath(directory, kAttributesFile));
     if (!FileExists(directory)) CreateDirectoryPath(directory);
 }
 
@@ -51,13 +51,13 @@ std::string CSettingsViewer::GetDirectoryPath() {
     if (directoryName_.empty()) {
         for (int number = 1;; ++number) {
             const std::string name = kFolderBaseName + std::to_string(number);
-            const std::string directory = viewer_folders::Join(viewersDirectory_, name);
+            const std::string directory = JoinPath(viewersDirectory_, name);
             if (FileExists(directory)) continue;
             SetDirectoryName(name);
             break;
         }
     }
-    return viewer_folders::Join(viewersDirectory_, directoryName_);
+    return JoinPath(viewersDirectory_, directoryName_);
 }
 
 std::string CSettingsViewer::DisplayText() const {

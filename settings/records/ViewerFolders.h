@@ -7,9 +7,7 @@
 
 namespace viewer_folders {
 
-inline std::string Join(const std::string& directory, const std::string& name) { return JoinPath(directory, name); }
-
 // "Viewers" beside the running designer.
-inline std::string DesignerViewersDirectory() { return Join(GetModuleDirectory(), "Viewers"); }
+inline std::string DesignerViewersDirectory() { return JoinPath(GetModuleDirectory(), "Viewers"); }
 
 }  // namespace viewer_folders

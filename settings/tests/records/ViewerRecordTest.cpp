@@ -44,7 +44,7 @@ TEST(ViewerRecord, SavesInstallKeysThenExtensionsThenTheirCount) {
     viewer.AddExtension("pdf");
     viewer.AddExtension("fdf");
     viewer.Save();
-    const std::string file = viewer_folders::Join(dir.File("Reader"), "Attributes.ini");
+    const std::string file = JoinPath(dir.File("Reader"), "Attributes.ini");
     EXPECT_EQ(SectionKeys(file, "Viewer"),
               (std::vector<std::string>{"SettingType", "Name", "File", "Parameters", "When", "WhenViewer", "Version",
                                         "FileExtension", "Prompt", "Message", "Skip", "LaunchAndWait",
@@ -71,7 +71,7 @@ TEST(ViewerRecord, MissingOrCraftedExtensionKeysAreBounded) {
     };
     for (const Case& c : cases) {
         std::filesystem::create_directories(dir.File("V"));
-        dir.Write(viewer_folders::Join("V", "Attributes.ini"), std::string("[Viewer]\r\nName=X\r\n") + c.keys);
+        dir.Write(JoinPath("V", "Attributes.ini"), std::string("[Viewer]\r\nName=X\r\n") + c.keys);
         CSettingsViewer viewer(dir.Path());
         viewer.SetDirectoryName("V");
         ASSERT_TRUE(viewer.Load()) << c.keys;
