@@ -45,9 +45,8 @@ BOOL CAutorunDlg::OnInitDialog() {
 BOOL CAutorunDlg::BuildHtmlMenu() {
     HWND window = CAutorunMenuDlg::Handle();
     htmlHost_ = std::make_unique<CHtmlMenuHost>(window, *menu_);
-    // A link makes its record the button being run, as the window's own
-    // buttons do.
-    htmlHost_->SetButtonPress([this](CSettingsButton& button) { PressButtonNamed(button.GetName()); });
+    // A link's button is run as the window's own buttons are.
+    htmlHost_->SetButtonPress([this](CSettingsButton& button) { RunButton(button); });
     switch (StartHtmlMenu(window, *menu_, BaseFolder(), *htmlHost_)) {
         case HtmlMenuStart::kBaseFileMissing:
             htmlHost_.reset();
@@ -94,9 +93,13 @@ void CAutorunDlg::OnMenuButtonPressed(int /*index*/, const std::string& caption)
 bool CAutorunDlg::PressButtonNamed(const std::string& caption) {
     CSettingsButton* button = menu_ ? FindButtonByName(menu_->Buttons(), caption) : nullptr;
     if (!button) return false;
-    runningButton_ = button;
-    SendMessageA(CAutorunMenuDlg::Handle(), kRunButtonMessage, 0, reinterpret_cast<LPARAM>(runningButton_));
+    RunButton(*button);
     return true;
+}
+
+void CAutorunDlg::RunButton(CSettingsButton& button) {
+    runningButton_ = &button;
+    SendMessageA(CAutorunMenuDlg::Handle(), kRunButtonMessage, 0, reinterpret_cast<LPARAM>(runningButton_));
 }
 
 void CAutorunDlg::Hide() { ShowWindow(CAutorunMenuDlg::Handle(), SW_HIDE); }

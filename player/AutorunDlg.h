@@ -25,9 +25,12 @@ public:
 
     BOOL BuildHtmlMenu() override;
 
-    // Runs the first button record whose caption matches, ignoring case (the
-    // HTML menu's links press buttons this way too). False when none matches.
+    // Runs the first button record whose caption matches, ignoring case.
+    // False when none matches.
     bool PressButtonNamed(const std::string& caption);
+    // Makes the record the button being run and sends the window the
+    // run-button message (the HTML menu's links arrive here directly).
+    void RunButton(CSettingsButton& button);
 
     // IMenuWindow
     INT_PTR RunModal() override { return ShowModal(); }
