@@ -49,11 +49,14 @@ menuwright_wine_ready() {
     # Xvfb runs no window manager: let Wine draw captions and frames itself so
     # windows and screenshots look as they do on Windows.
     "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-    # The first program with a window in a new prefix pays for the desktop
-    # and the font cache; pay it here rather than inside a test's timeout.
-    "$WINE64" rundll32.exe user32.dll,MessageBeep >/dev/null 2>&1 || true
     touch "$WINEPREFIX/.menuwright-ready"
   fi
+  # The first program a fresh wineserver runs starts Wine's system processes
+  # (services, desktop, RPC), and in a new prefix pays for the font cache.
+  # Run it here, with no output attached, on every start: from a test program
+  # those processes would inherit its output pipe and keep CTest waiting
+  # until its timeout.
+  "$WINE64" rundll32.exe user32.dll,MessageBeep </dev/null >/dev/null 2>&1 || true
   flock -u 9
   exec 9>&-
 }
