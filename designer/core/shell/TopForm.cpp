@@ -1,0 +1,120 @@
+#include "TopForm.h"
+
+#include "DesignerHelp.h"
+#include "DiscSettings.h"
+#include "ResourceString.h"
+#include "ToolTipText.h"
+#include "../../resource.h"
+
+namespace {
+
+constexpr int kTopFormHelp = 28;
+constexpr int kToolTipIds[] = {IDC_CHANGE_DIRECTORY, IDC_TEST,   IDC_CREATE,            IDC_MANAGE_PROJECTS,
+                               IDC_TOP_HELP,         IDC_BURN,   IDC_PROJECT_DIRECTORY, IDC_PROJECT_BOX};
+
+}  // namespace
+
+CTopForm::CTopForm() : CDialog(IDD_TOP_FORM) {}
+
+BOOL CTopForm::OnInitDialog() {
+    white_.Reset(CreateSolidBrush(RGB(255, 255, 255)));
+    buttons_.Add(Handle(), IDC_MANAGE_PROJECTS, "TxtButton");
+    buttons_.Add(Handle(), IDC_CHANGE_DIRECTORY, "TxtButton");
+    for (int id : {IDC_CREATE, IDC_TEST, IDC_BURN}) buttons_.Add(Handle(), id, "BigButton");
+    buttons_.Add(Handle(), IDC_TOP_HELP, "Help", false);
+    buttons_.Add(Handle(), IDC_SPARE_HELP, "Help", false);
+    toolTips_.Create(Handle());
+    for (int id : kToolTipIds) toolTips_.Add(Item(id), ToolTipText(wingui::LoadResourceString(UINT(id))));
+    EnableTestAndBurn(false);
+    return FALSE;
+}
+
+void CTopForm::ShowProjects(const std::vector<std::unique_ptr<CDiscSettings>>& projects,
+                            const CDiscSettings* current) {
+    HWND box = Item(IDC_PROJECT_BOX);
+    SendMessageA(box, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(box, CB_RESETCONTENT, 0, 0);
+    for (const auto& project : projects) {
+        const LRESULT index = SendMessageA(box, CB_ADDSTRING, 0, LPARAM(project->ProjectName.c_str()));
+        SendMessageA(box, CB_SETITEMDATA, WPARAM(index), LPARAM(project.get()));
+    }
+    // The box sorts its entries: the current one is found by its data.
+    const int count = int(SendMessageA(box, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        if (SendMessageA(box, CB_GETITEMDATA, WPARAM(i), 0) == LRESULT(current)) {
+            SendMessageA(box, CB_SETCURSEL, WPARAM(i), 0);
+        }
+    }
+    SendMessageA(box, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(box, nullptr, TRUE);
+    ShowDirectory(current ? current->TargetDir : std::string());
+}
+
+void CTopForm::ShowDirectory(const std::string& directory) {
+    SetDlgItemTextA(Handle(), IDC_PROJECT_DIRECTORY, directory.c_str());
+}
+
+void CTopForm::EnableTestAndBurn(bool enabled) {
+    EnableWindow(Item(IDC_TEST), enabled);
+    EnableWindow(Item(IDC_BURN), enabled);
+}
+
+CDiscSettings* CTopForm::ChosenProject() const {
+    const LRESULT index = SendDlgItemMessageA(Handle(), IDC_PROJECT_BOX, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) return nullptr;
+    return reinterpret_cast<CDiscSettings*>(SendDlgItemMessageA(Handle(), IDC_PROJECT_BOX, CB_GETITEMDATA, index, 0));
+}
+
+bool CTopForm::OnCommand(WORD id, WORD notifyCode, HWND control) {
+    HWND frame = GetAncestor(Handle(), GA_ROOT);
+    auto forward = [&](UINT command) {
+        PostMessageA(frame, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+        return true;
+    };
+    switch (id) {
+        case IDC_MANAGE_PROJECTS: return forward(ID_MANAGE_PROJECTS);
+        case IDC_CREATE: return forward(ID_BUILD);
+        case IDC_TEST: return forward(ID_TEST);
+        case IDC_BURN: return forward(ID_BURN);
+        case IDC_CHANGE_DIRECTORY: return forward(IDC_CHANGE_DIRECTORY);
+        case IDC_TOP_HELP:
+            ShowHelpTopic(frame, kTopFormHelp);
+            return true;
+        case IDC_SPARE_HELP:
+            return true;
+        case IDC_PROJECT_BOX:
+            if (notifyCode == CBN_SELCHANGE) forward(IDC_PROJECT_BOX);
+            return true;
+        default:
+            // Enter and Escape in a pane do nothing.
+            return id == IDOK || id == IDCANCEL || CDialog::OnCommand(id, notifyCode, control);
+    }
+}
+
+bool CTopForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+        case WM_ERASEBKGND: {
+            RECT area;
+            GetClientRect(Handle(), &area);
+            FillRect(HDC(wParam), &area, white_.Get());
+            result = TRUE;
+            return true;
+        }
+        case WM_CTLCOLORDLG:
+            result = INT_PTR(white_.Get());
+            return true;
+        case WM_CTLCOLORSTATIC:
+            // Labels black on white; the read-only directory box keeps its look.
+            if (GetDlgCtrlID(HWND(lParam)) == IDC_PROJECT_DIRECTORY) return false;
+            SetTextColor(HDC(wParam), RGB(0, 0, 0));
+            SetBkMode(HDC(wParam), TRANSPARENT);
+            result = INT_PTR(white_.Get());
+            return true;
+        case WM_DRAWITEM:
+            if (!buttons_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return false;
+            result = TRUE;
+            return true;
+        default:
+            return false;
+    }
+}

@@ -1,0 +1,7 @@
+#pragma once
+// The vendor's web server: the one place that names its host. The pages'
+// paths are fixed; the host is ours to configure.
+inline constexpr const char* kVendorSite = "http://www.fernhollow.example";
+inline constexpr const char* kGraphicsPage = "/Client/Graphics.asp";
+inline constexpr const char* kSupportPage = "/Client/Support.asp";
+inline constexpr const char* kHomePage = "/Client/Home.asp";
