@@ -123,17 +123,16 @@ DesignerDirectory::~DesignerDirectory() {
     }
 }
 
-void DesignerDirectory::WriteProjects(const std::vector<std::string>& names, int current,
-                                      const std::string& listDirectory) const {
+void DesignerDirectory::WriteProjects(const std::vector<std::string>& names, int current) const {
     std::string list = "[General]\r\nCurrent=" + std::to_string(current) + "\r\nCdID=7\r\n";
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string number = std::to_string(i + 1);
         list += "[" + number + "]\r\nName=" + names[i] + "\r\nDirectory=" + names[i] + "\r\n";
         const std::string target = ImageBase() + names[i];
         CreateDirectoryA(target.c_str(), nullptr);
-        WriteFile(listDirectory + "\\" + names[i] + "\\Settings.ini", MenuProjectSettings(target));
+        WriteFile("ProjectsV3\\" + names[i] + "\\Settings.ini", MenuProjectSettings(target));
     }
-    WriteFile(listDirectory + "\\Projects.ini", list);
+    WriteFile("ProjectsV3\\Projects.ini", list);
 }
 
 e2e::RunningProgram DesignerDirectory::Start() const { return e2e::RunningProgram::Start(Path("Menuwright.exe")); }

@@ -28,8 +28,7 @@ public:
 
     // A list file with the projects (name and information directory) and,
     // for each, a settings file holding one menu with one button "Exit".
-    void WriteProjects(const std::vector<std::string>& names, int current = 1,
-                       const std::string& listDirectory = "ProjectsV3") const;
+    void WriteProjects(const std::vector<std::string>& names, int current = 1) const;
 
     e2e::RunningProgram Start() const;
 

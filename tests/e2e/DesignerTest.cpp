@@ -132,6 +132,7 @@ TEST(Designer, StepTreeOperationsAreMirroredAndSavedAtOnce) {
     HWND add = WaitForDialog(designer, "Add Action");
     ASSERT_NE(add, nullptr);
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(add, kButtonName))) << "actions have no name box";
+    e2e::WaitUntilPainted(add);
     e2e::SaveScreenshot(add, "designer-add-action");
     e2e::PressDialogButton(add, IDOK);
     EXPECT_TRUE(TreeShows(tree, {"AutoRun Menu", "  Button: Exit", "    Open Document"}));
@@ -200,7 +201,14 @@ TEST(Designer, StepTreeOperationsAreMirroredAndSavedAtOnce) {
     EXPECT_EQ(ReadIni(settings, "Root.1.1", "Name"), "Exit");
     EXPECT_EQ(ReadIni(settings, "Root.2.1.1", "LaunchTypeV3"), "101");
     EXPECT_EQ(ReadIni(settings, "General", "AutorunUpdated"), "false");
-    EXPECT_TRUE(CloseDesigner(designer, main));
+    const Lines before = TreeLines(tree);
+    ASSERT_TRUE(CloseDesigner(designer, main));
+
+    auto again = directory.Start();
+    main = WaitForMainWindow(again);
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(TreeShows(StepTree(main), before)) << "a restart shows the same tree";
+    EXPECT_TRUE(CloseDesigner(again, main));
 }
 
 TEST(Designer, ManageProjectsCopiesChecksAndDeletesProjects) {
@@ -245,6 +253,7 @@ TEST(Designer, ManageProjectsCopiesChecksAndDeletesProjects) {
     e2e::PressDialogButton(edit, IDCANCEL);
     ASSERT_TRUE(testwin::WaitForWindowGone(edit, 10000));
     EXPECT_EQ(ReadIni(list, "2", "Name"), "Copy of Demo") << "Cancel keeps the name";
+    e2e::WaitUntilPainted(manage);
     e2e::SaveScreenshot(manage, "designer-manage-projects");
 
     e2e::PressDialogButton(manage, kDeleteProject);
@@ -266,18 +275,25 @@ TEST(Designer, ManageProjectsCopiesChecksAndDeletesProjects) {
     EXPECT_EQ(ReadIni(list, "1", "Name"), "");
 }
 
-TEST(Designer, ProjectsOfTheOlderDirectoryAreBroughtOverWithTheDiscNumber) {
+TEST(Designer, ProjectsOfTheOlderDirectoryAreBroughtOverConvertedWithTheDiscNumber) {
     DesignerDirectory directory;
-    directory.WriteProjects({"Old Disc"}, 1, "Projects");
+    // The older designer's list and a settings file of the older layout.
+    directory.WriteFile("Projects\\Projects.ini",
+                        "[General]\r\nCurrent=1\r\nCdID=41\r\n[1]\r\nName=Old Disc\r\nDirectory=Old Disc\r\n");
+    directory.WriteFile("Projects\\Old Disc\\Settings.ini",
+                        "[General]\r\nAutorunType=2\r\nTargetDir=C:\\Old Disc\r\n[Html]\r\nMenuType=1\r\nName=Main\r\n"
+                        "[Button]\r\nCount=1\r\nName0=Exit\r\nButtonNumber0=1\r\nButtonType0=0\r\nWindowClose0=true\r\n");
     auto designer = directory.Start();
     HWND main = WaitForMainWindow(designer);
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(Text(FindControl(main, kProjectBox)), "Old Disc");
-    EXPECT_TRUE(TreeShows(StepTree(main), {"AutoRun Menu", "  Button: Exit"}));
+    EXPECT_TRUE(TreeShows(StepTree(main), {"Security", "Main", "  Button: Exit", "    Splash", "    License"}));
     const std::string list = directory.Path("ProjectsV3\\Projects.ini");
     EXPECT_EQ(ReadIni(list, "1", "Name"), "Old Disc");
-    EXPECT_EQ(ReadIni(list, "General", "CdID"), "7");
-    EXPECT_EQ(ReadIni(directory.Path("ProjectsV3\\Old Disc\\Settings.ini"), "Root.1.1", "Name"), "Exit");
+    EXPECT_EQ(ReadIni(list, "General", "CdID"), "41");
+    const std::string settings = directory.Path("ProjectsV3\\Old Disc\\Settings.ini");
+    EXPECT_EQ(ReadIni(settings, "General", "Version"), "3");
+    EXPECT_EQ(ReadIni(settings, "Root.2.1", "Name"), "Exit");
     EXPECT_TRUE(CloseDesigner(designer, main));
 }
 
