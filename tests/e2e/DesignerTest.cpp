@@ -233,6 +233,8 @@ TEST(Designer, ManageProjectsCopiesChecksAndDeletesProjects) {
     ASSERT_TRUE(testwin::WaitUntil([&] { return SendMessageA(projects, LB_GETCOUNT, 0, 0) == 2; }));
     EXPECT_EQ(ReadIni(list, "2", "Name"), "Copy of Demo");
     EXPECT_EQ(ReadIni(directory.Path("ProjectsV3\\Copy of Demo\\Settings.ini"), "Root.1.1", "Name"), "Exit");
+    e2e::WaitUntilPainted(manage);
+    e2e::SaveScreenshot(manage, "designer-manage-projects");
 
     // The copy is selected: a name of 31 characters is refused and the dialog opens again.
     e2e::PressDialogButton(manage, kEdit);
@@ -253,8 +255,6 @@ TEST(Designer, ManageProjectsCopiesChecksAndDeletesProjects) {
     e2e::PressDialogButton(edit, IDCANCEL);
     ASSERT_TRUE(testwin::WaitForWindowGone(edit, 10000));
     EXPECT_EQ(ReadIni(list, "2", "Name"), "Copy of Demo") << "Cancel keeps the name";
-    e2e::WaitUntilPainted(manage);
-    e2e::SaveScreenshot(manage, "designer-manage-projects");
 
     e2e::PressDialogButton(manage, kDeleteProject);
     EXPECT_EQ(AnswerMessage(designer, IDOK), "Are you sure you want to delete \"Copy of Demo\"?");

@@ -54,7 +54,8 @@ protected:
 
 private:
     // IProjectViews
-    HWND OwnerWindow() override { return Handle(); }
+    // The dialog on top (Manage Projects opens the project dialogs), else this window.
+    HWND OwnerWindow() override { return GetLastActivePopup(Handle()); }
     void ApplyViewMode(int mode) override;
     void ShowProjects() override;
     void RebuildTree() override { treeForm_.Rebuild(); }
