@@ -177,7 +177,10 @@ void CAddSettingDialog::DrawPicture(const DRAWITEMSTRUCT& item) {
 
 void CAddSettingDialog::OnOK() {
     if (mode_ == AddStepMode::kButton) {
-        const std::string name = TrimBlanks(wingui::DialogItemText(Handle(), IDC_BUTTON_NAME));
+        // The box takes no more than 32 characters typed; text put in by other
+        // means is cut to the same length.
+        const std::string name =
+            TrimBlanks(wingui::DialogItemText(Handle(), IDC_BUTTON_NAME).substr(0, kMaxButtonName));
         if (name.empty()) {
             ShowDesignerMessage(Handle(), IDS_ENTER_BUTTON_NAME, MB_OK | MB_ICONSTOP);
             SetFocus(Item(IDC_BUTTON_NAME));
