@@ -77,8 +77,11 @@ bool CDiscwellApp::InitInstance() {
                                   LoadAcceleratorsA(Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
     splash.Close();
     ShowWindow(mainFrame_->Handle(), SW_SHOW);
-    UpdateWindow(mainFrame_->Handle());
-    return mainFrame_->ChooseStartupProject();
+    // The project is chosen before the first paint, so the window is drawn
+    // once, with its steps; dialogs asking for a project paint it themselves.
+    const bool chosen = mainFrame_->ChooseStartupProject();
+    if (chosen) UpdateWindow(mainFrame_->Handle());
+    return chosen;
 }
 
 int CDiscwellApp::ExitInstance() {

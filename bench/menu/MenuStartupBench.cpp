@@ -12,23 +12,12 @@
 #include "E2eHarness.h"
 #include "MenuFixtureDisc.h"
 #include "StartupTrace.h"
+#include "WindowTiming.h"
 
 namespace {
 
-double CounterToMs(std::int64_t counter) {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    return double(counter) * 1000.0 / double(frequency.QuadPart);
-}
-
-double Now() {
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return CounterToMs(counter.QuadPart);
-}
+using bench::CounterToMs;
+using bench::Median;
 
 constexpr int kStageCount = static_cast<int>(wingui::StartupStage::Count);
 
@@ -73,32 +62,6 @@ struct Run {
     std::vector<double> stages;
 };
 
-struct Search {
-    DWORD processId;
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisible(HWND hwnd, LPARAM parameter) {
-    auto* search = reinterpret_cast<Search*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner != search->processId || !IsWindowVisible(hwnd)) return TRUE;
-    char title[256] = {};
-    GetWindowTextA(hwnd, title, sizeof(title));
-    if (std::string(title) != search->title) return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-
-bool HasPendingPaint(HWND window) {
-    if (GetUpdateRect(window, nullptr, FALSE)) return true;
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) return true;
-    }
-    return false;
-}
-
 // Milliseconds from just before the process is created until its window is
 // visible with nothing left to paint; negative when it never got there. With a
 // trace block, also the player's own marks of the same start.
@@ -109,38 +72,26 @@ Run TimeToPaintedWindow(const std::string& program, const std::string& directory
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
     std::string commandLine = "\"" + program + "\" ";
-    const double start = Now();
+    const double start = bench::NowMs();
     if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         directory.empty() ? nullptr : directory.c_str(), &startup, &process)) {
         return {};
     }
     double elapsed = -1;
     for (;;) {
-        Search search = {process.dwProcessId, title, nullptr};
-        EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
-            DWORD_PTR ignored = 0;
-            // Its thread has taken every message before this one, then the
-            // paint that nothing else precedes.
-            if (SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored) &&
-                !HasPendingPaint(search.found)) {
-                elapsed = Now() - start;
-                break;
-            }
+        HWND found = bench::FindVisibleWindow(process.dwProcessId, title);
+        if (found && bench::IsShownAndPainted(found)) {
+            elapsed = bench::NowMs() - start;
+            break;
         }
         if (WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) break;
-        if (Now() - start > 30000) break;
+        if (bench::NowMs() - start > 30000) break;
     }
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return {elapsed, trace ? trace->Stages(start) : std::vector<double>()};
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 std::vector<double> Totals(const std::vector<Run>& runs) {

@@ -65,6 +65,14 @@ CButtonEx::PictureSet CButtonEx::LoadPictureSet(const std::string& normal, const
     return set;
 }
 
+CButtonEx::PictureSet CButtonEx::LoadEmbeddedPictureSet(const std::string& baseName) {
+    PictureSet set;
+    for (int state = kNormal; state < kStateCount; ++state) {
+        set.pictures[state] = LoadEmbeddedPicture(baseName + kStateLetters[state]);
+    }
+    return set;
+}
+
 bool CButtonEx::SetBitmaps(const std::string& normal, const std::string& pressed, const std::string& focus,
                            const std::string& rollover, const std::string& disabled) {
     pictures_[kNormal].reset();

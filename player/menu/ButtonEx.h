@@ -22,6 +22,8 @@ public:
     // Loads a set from bitmap files; a state whose file cannot be loaded has none.
     static PictureSet LoadPictureSet(const std::string& normal, const std::string& pressed, const std::string& focus,
                                      const std::string& rollover, const std::string& disabled);
+    // The same from embedded bitmaps named by the base name and the state letter.
+    static PictureSet LoadEmbeddedPictureSet(const std::string& baseName);
     // The letters that name each state's picture file or embedded bitmap.
     static constexpr char kStateLetters[kStateCount] = {'U', 'D', 'F', 'R', 'X'};
 

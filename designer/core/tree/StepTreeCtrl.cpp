@@ -105,3 +105,12 @@ HTREEITEM CStepTreeCtrl::ItemAt(POINT client) const {
 void CStepTreeCtrl::RefreshText(HTREEITEM item) {
     if (const StepNode* node = NodeOf(item)) SetText(item, StepDisplayName(*node->record));
 }
+
+CStepTreeCtrl::RedrawPause::RedrawPause(CStepTreeCtrl& tree) : tree_(tree.Handle()) {
+    SendMessageA(tree_, WM_SETREDRAW, FALSE, 0);
+}
+
+CStepTreeCtrl::RedrawPause::~RedrawPause() {
+    SendMessageA(tree_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(tree_, nullptr, TRUE);
+}

@@ -32,6 +32,19 @@ public:
     // The node of the record shows its current display name.
     void RefreshText(HTREEITEM item);
 
+    // While it lives the control does not redraw for every node changed: it
+    // is drawn once afterwards.
+    class RedrawPause {
+    public:
+        explicit RedrawPause(CStepTreeCtrl& tree);
+        ~RedrawPause();
+        RedrawPause(const RedrawPause&) = delete;
+        RedrawPause& operator=(const RedrawPause&) = delete;
+
+    private:
+        HWND tree_;
+    };
+
 private:
     HTREEITEM FindFrom(HTREEITEM first, const CSettings* record) const;
 

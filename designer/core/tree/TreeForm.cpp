@@ -13,6 +13,7 @@
 #include "Settings.h"
 #include "StepEdits.h"
 #include "ToolTipText.h"
+#include "WindowText.h"
 #include "records/SettingsHtml.h"
 #include "records/SettingsLaunch.h"
 #include "../../resource.h"
@@ -58,23 +59,20 @@ BOOL CTreeForm::OnInitDialog() {
 
 void CTreeForm::Rebuild() {
     rebuilding_ = true;
-    SendMessageA(tree_.Handle(), WM_SETREDRAW, FALSE, 0);
-    tree_.DeleteAllNodes();
-    if (CSettingsList* root = RootList()) {
-        for (const auto& record : *root) tree_.InsertNode({record.get(), root, nullptr}, nullptr, TVI_LAST);
+    HTREEITEM first = nullptr;
+    {
+        CStepTreeCtrl::RedrawPause pause(tree_);
+        tree_.DeleteAllNodes();
+        if (CSettingsList* root = RootList()) {
+            for (const auto& record : *root) tree_.InsertNode({record.get(), root, nullptr}, nullptr, TVI_LAST);
+        }
+        // The first node's form is shown once, here, not also by the selection.
+        first = tree_.Root();
+        if (first) tree_.Select(first);
     }
-    SendMessageA(tree_.Handle(), WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(tree_.Handle(), nullptr, TRUE);
     rebuilding_ = false;
-    if (HTREEITEM first = tree_.Root()) {
-        tree_.Select(first);
-        // Selecting the node that is already selected sends no notification.
-        host_.ShowFormFor(tree_.SelectedNode().record);
-        UpdateFlags(tree_.SelectedNode());
-    } else {
-        host_.ShowFormFor(nullptr);
-        UpdateFlags({});
-    }
+    host_.ShowFormFor(first ? tree_.SelectedNode().record : nullptr);
+    UpdateFlags(tree_.SelectedNode());
 }
 
 void CTreeForm::ApplyViewMode(int mode) {
@@ -100,9 +98,11 @@ void CTreeForm::UpdateFlags(const StepNode& node) {
     EnableWindow(Item(IDC_MOVE_UP), flags_.canMoveUp);
     EnableWindow(Item(IDC_MOVE_DOWN), flags_.canMoveDown);
     EnableWindow(Item(IDC_RENAME_STEP), flags_.canRename);
-    const UINT text = flags_.hasParent ? IDS_ADD_SUBMENU : IDS_ADD_MENU;
-    SetDlgItemTextA(Handle(), IDC_ADD_MENU, wingui::LoadResourceString(text).c_str());
-    InvalidateRect(Item(IDC_ADD_MENU), nullptr, TRUE);
+    const std::string text = wingui::LoadResourceString(flags_.hasParent ? IDS_ADD_SUBMENU : IDS_ADD_MENU);
+    if (wingui::DialogItemText(Handle(), IDC_ADD_MENU) != text) {
+        SetDlgItemTextA(Handle(), IDC_ADD_MENU, text.c_str());
+        InvalidateRect(Item(IDC_ADD_MENU), nullptr, TRUE);
+    }
 }
 
 void CTreeForm::SelectNew(HTREEITEM item) {
@@ -143,6 +143,7 @@ void CTreeForm::AddStep(AddStepMode mode) {
     if (choice.settingType == kSettingLaunch) static_cast<CSettingsLaunch&>(*record).LaunchTypeV3 = choice.actionKind;
 
     StepNode added;
+    CStepTreeCtrl::RedrawPause pause(tree_);
     if (mode == AddStepMode::kButton) {
         const StepNode button = InsertNewButton(*root, selected, name);
         if (!button) return;
@@ -166,6 +167,7 @@ void CTreeForm::AddMenu() {
     auto menu = std::make_unique<CSettingsHtml>();
     AddExitButton(*menu, wingui::LoadResourceString(IDS_EXIT_BUTTON));
     const StepNode added = InsertNewStep(*root, tree_.SelectedNode(), std::move(menu));
+    CStepTreeCtrl::RedrawPause pause(tree_);
     SelectNew(tree_.InsertAtListPosition(added));
     AfterChange();
 }
@@ -180,6 +182,7 @@ void CTreeForm::DeleteStep() {
                                            MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, {node->record->GetName()});
     if (answer != IDYES) return;
     host_.ForgetShownRecord();
+    CStepTreeCtrl::RedrawPause pause(tree_);
     const StepNode next = ::DeleteStep(*root, *node);
     HTREEITEM nextItem = tree_.ItemOf(next.record);
     if (nextItem) {
@@ -207,12 +210,11 @@ void CTreeForm::Move(bool up) {
         node.list->MoveDown(node.record);
     }
     rebuilding_ = true;
-    HTREEITEM moved = nullptr;
     {
+        CStepTreeCtrl::RedrawPause pause(tree_);
         // The old node goes first so that the record has one node only.
         tree_.DeleteNode(item);
-        moved = tree_.InsertAtListPosition(node);
-        tree_.Select(moved);
+        tree_.Select(tree_.InsertAtListPosition(node));
     }
     rebuilding_ = false;
     UpdateFlags(tree_.SelectedNode());
@@ -255,6 +257,7 @@ void CTreeForm::InsertBeforeSelection(std::unique_ptr<CSettings> record) {
     const int position = node.list->IndexOf(node.record);
     CSettings* previous = position > 0 ? node.list->GetAt(position - 1) : nullptr;
     CSettings* inserted = node.list->InsertAfter(std::move(record), previous);
+    CStepTreeCtrl::RedrawPause pause(tree_);
     tree_.InsertAtListPosition({inserted, node.list, node.parent});
     host_.ProjectChanged();
 }

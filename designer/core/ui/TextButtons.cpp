@@ -1,5 +1,8 @@
 #include "TextButtons.h"
 
+#include <map>
+#include <string>
+
 namespace {
 
 constexpr COLORREF kCaptionColour = RGB(52, 36, 96);
@@ -12,6 +15,14 @@ public:
     void DrawItem(const DRAWITEMSTRUCT& item) override { DrawPicture(item); }
 };
 
+// Every button of a set shows the same five pictures: each set is loaded once.
+const CButtonEx::PictureSet& PicturesOf(const std::string& bitmapSet) {
+    static std::map<std::string, CButtonEx::PictureSet> loaded;
+    auto found = loaded.find(bitmapSet);
+    if (found == loaded.end()) found = loaded.emplace(bitmapSet, CButtonEx::LoadEmbeddedPictureSet(bitmapSet)).first;
+    return found->second;
+}
+
 }  // namespace
 
 void CTextButtons::Add(HWND dialog, int id, const char* bitmapSet, bool withCaption) {
@@ -19,8 +30,7 @@ void CTextButtons::Add(HWND dialog, int id, const char* bitmapSet, bool withCapt
     if (!control) return;
     auto button = withCaption ? std::make_unique<CButtonTxt>() : std::make_unique<CPictureOnlyButton>();
     button->Attach(control);
-    button->SetResourceBaseName(bitmapSet);
-    button->LoadBitmaps();
+    button->SetBitmaps(PicturesOf(bitmapSet));
     button->SetTransparentColor(kTransparent);
     button->SetCaptionFont("MS Shell Dlg", 8, false, false, false, false);
     button->SetTextColor(kCaptionColour);
