@@ -75,6 +75,7 @@ bool CDiscwellApp::InitInstance() {
     }
     MessageLoop().SetAccelerators(mainFrame_->Handle(),
                                   LoadAcceleratorsA(Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+    MessageLoop().SetNavigationRoot(mainFrame_->Handle());
     splash.Close();
     ShowWindow(mainFrame_->Handle(), SW_SHOW);
     // The project is chosen before the first paint, so the window is drawn

@@ -29,6 +29,11 @@ bool CMessageLoop::PreTranslate(MSG& message) const {
         TranslateAcceleratorA(acceleratorTarget_, accelerators_, &message)) {
         return true;
     }
+    if (navigationRoot_ && message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST &&
+        (message.hwnd == navigationRoot_ || IsChild(navigationRoot_, message.hwnd)) &&
+        IsDialogMessageA(navigationRoot_, &message)) {
+        return true;
+    }
     // Innermost first: a child dialog inside a modeless one gets its own keys.
     const auto& dialogs = ThreadDialogs();
     for (auto dialog = dialogs.rbegin(); dialog != dialogs.rend(); ++dialog) {

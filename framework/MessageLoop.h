@@ -14,6 +14,10 @@ public:
         acceleratorTarget_ = target;
         accelerators_ = table;
     }
+    // A main window whose panes are child dialogs: Tab, the arrow keys and
+    // mnemonics move across all its panes as through one dialog (the window
+    // and its panes need WS_EX_CONTROLPARENT). Null for none.
+    void SetNavigationRoot(HWND window) { navigationRoot_ = window; }
     // Runs until WM_QUIT and returns its exit code.
     int Run();
     // True when the message was consumed by an accelerator or a dialog.
@@ -27,6 +31,7 @@ public:
 private:
     HWND acceleratorTarget_ = nullptr;
     HACCEL accelerators_ = nullptr;
+    HWND navigationRoot_ = nullptr;
 };
 
 }  // namespace wingui

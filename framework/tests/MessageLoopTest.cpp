@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "Dialog.h"
 #include "FrameworkTestIds.h"
 #include "MessageLoop.h"
 #include "UiThreadQueue.h"
@@ -40,6 +41,30 @@ TEST(MessageLoop, AnAcceleratorKeyBecomesTheCommandOfTheMainWindow) {
     PostQuitMessage(7);
     EXPECT_EQ(loop.Run(), 7);
     EXPECT_EQ(window.commands, std::vector<WORD>{ID_TEST_HELP});
+}
+
+TEST(MessageLoop, TabMovesAcrossThePanesOfANavigationRoot) {
+    ASSERT_TRUE(wingui::RegisterWindowClass({"FrameworkPanesWindow"}));
+    CCommandWindow window;
+    ASSERT_TRUE(window.Create("FrameworkPanesWindow", "Panes", WS_OVERLAPPEDWINDOW | WS_VISIBLE, WS_EX_CONTROLPARENT,
+                              {0, 0, 640, 300}, nullptr));
+    wingui::CDialog left(IDD_TEST_PANE), right(IDD_TEST_PANE);
+    ASSERT_TRUE(left.CreateChild(window.Handle()));
+    ASSERT_TRUE(right.CreateChild(window.Handle()));
+    SetWindowPos(right.Handle(), nullptr, 320, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    // The last tab stop of the first pane.
+    HWND last = GetNextDlgTabItem(left.Handle(), GetDlgItem(left.Handle(), IDC_FIRST_EDIT), TRUE);
+    SetFocus(last);
+    ASSERT_EQ(GetFocus(), last);
+
+    wingui::CMessageLoop loop;
+    MSG tab{last, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    loop.PreTranslate(tab);
+    EXPECT_TRUE(IsChild(left.Handle(), GetFocus())) << "without a root each pane keeps Tab to itself";
+    SetFocus(last);
+    loop.SetNavigationRoot(window.Handle());
+    EXPECT_TRUE(loop.PreTranslate(tab));
+    EXPECT_TRUE(IsChild(right.Handle(), GetFocus())) << "Tab went on into the next pane";
 }
 
 TEST(UiThreadQueue, WorkPostedFromAWorkerRunsOnTheLoopsThreadInOrder) {

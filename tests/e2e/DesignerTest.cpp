@@ -297,6 +297,35 @@ TEST(Designer, ProjectsOfTheOlderDirectoryAreBroughtOverConvertedWithTheDiscNumb
     EXPECT_TRUE(CloseDesigner(designer, main));
 }
 
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+TEST(Designer, TabGoesThroughEveryPaneOfTheMainWindow) {
+    DesignerDirectory directory;
+    directory.WriteProjects({"Demo"});
+    auto designer = directory.Start();
+    HWND main = WaitForMainWindow(designer);
+    ASSERT_NE(main, nullptr);
+    HWND topForm = GetParent(FindControl(main, kProjectBox));
+    HWND treeForm = GetParent(StepTree(main));
+    bool reachedTop = false, reachedTree = false;
+    for (int i = 0; i < 40 && !(reachedTop && reachedTree); ++i) {
+        HWND focus = FocusOf(main);
+        ASSERT_NE(focus, nullptr);
+        reachedTop |= IsChild(topForm, focus) != FALSE;
+        reachedTree |= IsChild(treeForm, focus) != FALSE;
+        testwin::PressKey(focus, VK_TAB);
+        testwin::WaitUntil([&] { return FocusOf(main) != focus; }, 2000);
+    }
+    EXPECT_TRUE(reachedTop) << "the project box and the top buttons";
+    EXPECT_TRUE(reachedTree) << "the step tree and its buttons";
+    EXPECT_TRUE(CloseDesigner(designer, main));
+}
+
 TEST(Designer, TheViewModeShowsTheDriversButtonAndIsKeptInTheProjectList) {
     DesignerDirectory directory;
     directory.WriteProjects({"Demo"});

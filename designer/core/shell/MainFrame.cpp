@@ -60,7 +60,10 @@ bool CMainFrame::Create() {
     const RECT place{0, 0, scale_.X(kWindowWidth), scale_.Y(kWindowHeight)};
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-    if (!CWindow::Create(kWindowClass, "Menuwright", style, 0, place, nullptr, UINT_PTR(menu))) return false;
+    // Its panes are dialogs; the keyboard moves across them as through one.
+    if (!CWindow::Create(kWindowClass, "Menuwright", style, WS_EX_CONTROLPARENT, place, nullptr, UINT_PTR(menu))) {
+        return false;
+    }
     visualStyles_.Prepare(Handle());
     if (!CreatePanes()) return false;
 
