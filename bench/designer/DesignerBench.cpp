@@ -10,24 +10,17 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "DesignerFixture.h"
-#include "DiscSettings.h"
+#include "LargeProject.h"
 #include "WindowTiming.h"
-#include "records/SettingsButton.h"
-#include "records/SettingsHtml.h"
-#include "records/SettingsLaunch.h"
 
 namespace {
 
 constexpr double kSplashPauseMs = 2000;
-constexpr int kMenus = 25;
-constexpr int kButtonsPerMenu = 4;
-constexpr int kActionsPerButton = 2;
-constexpr int kLargeNodes = kMenus * (1 + kButtonsPerMenu * (1 + kActionsPerButton));
+constexpr int kLargeNodes = LargeProjectSteps(kLargeProjectMenus);
 
 constexpr int kProjectBox = 1223;
 constexpr int kMoveUp = 1195;
@@ -36,39 +29,13 @@ constexpr int kRename = 1197;
 constexpr int kDelete = 1194;
 constexpr int kRenameText = 1305;
 
-// A built project (nothing asks to build it first) of menus with buttons of
-// two actions each.
-void WriteProject(const std::string& settingsFile, const std::string& targetDirectory, int menus) {
-    CDiscSettings project;
-    project.SetFileName(settingsFile);
-    project.TargetDir = targetDirectory;
-    project.AutorunUpdated = true;
-    for (int m = 0; m < menus; ++m) {
-        auto menu = std::make_unique<CSettingsHtml>();
-        menu->SetName("Menu " + std::to_string(m + 1));
-        for (int b = 0; b < kButtonsPerMenu; ++b) {
-            auto button = std::make_unique<CSettingsButton>();
-            button->SetName("Button " + std::to_string(m + 1) + "." + std::to_string(b + 1));
-            for (int a = 0; a < kActionsPerButton; ++a) {
-                auto action = std::make_unique<CSettingsLaunch>();
-                action->LaunchTypeV3 = a == 0 ? kLaunchOpenDocument : kLaunchWebSite;
-                action->File = "\\Docs\\Chapter" + std::to_string(m * 10 + b) + ".pdf";
-                button->Actions().Add(std::move(action), false);
-            }
-            menu->Buttons().Add(std::move(button), false);
-        }
-        project.RootList.Add(std::move(menu), false);
-    }
-    project.SaveAll();
-}
-
 void WriteDesignerProjects(const designer_e2e::DesignerDirectory& directory) {
     for (const char* name : {"Large", "Small"}) {
         const std::string target = directory.ImageBase() + name;
         CreateDirectoryA(target.c_str(), nullptr);
         directory.WriteFile(std::string("ProjectsV3\\") + name + "\\Settings.ini", "");
-        WriteProject(directory.Path(std::string("ProjectsV3\\") + name + "\\Settings.ini"), target,
-                     std::string(name) == "Large" ? kMenus : 1);
+        WriteLargeProject(directory.Path(std::string("ProjectsV3\\") + name + "\\Settings.ini"),
+                          std::string(name) == "Large" ? kLargeProjectMenus : 1, target, true);
     }
     directory.WriteFile("ProjectsV3\\Projects.ini",
                         "[General]\r\nCurrent=2\r\nCdID=0\r\n[1]\r\nName=Large\r\nDirectory=Large\r\n"

@@ -12,40 +12,11 @@
 #include <vector>
 
 #include "DiscSettings.h"
+#include "LargeProject.h"
 #include "StepTree.h"
-#include "records/SettingsButton.h"
-#include "records/SettingsHtml.h"
-#include "records/SettingsLaunch.h"
 #include "util/LocalFiles.h"
 
 namespace {
-
-constexpr int kMenus = 25;
-constexpr int kButtonsPerMenu = 4;
-constexpr int kActionsPerButton = 2;
-
-// 25 menus of 4 buttons with 2 actions each: 325 steps.
-void WriteLargeProject(const std::string& settingsFile) {
-    CDiscSettings project;
-    project.SetFileName(settingsFile);
-    for (int m = 0; m < kMenus; ++m) {
-        auto menu = std::make_unique<CSettingsHtml>();
-        menu->SetName("Menu " + std::to_string(m + 1));
-        for (int b = 0; b < kButtonsPerMenu; ++b) {
-            auto button = std::make_unique<CSettingsButton>();
-            button->SetName("Button " + std::to_string(b + 1));
-            for (int a = 0; a < kActionsPerButton; ++a) {
-                auto action = std::make_unique<CSettingsLaunch>();
-                action->LaunchTypeV3 = a == 0 ? kLaunchOpenDocument : kLaunchWebSite;
-                action->File = "\\Docs\\Chapter" + std::to_string(m * 10 + b) + ".pdf";
-                button->Actions().Add(std::move(action), false);
-            }
-            menu->Buttons().Add(std::move(button), false);
-        }
-        project.RootList.Add(std::move(menu), false);
-    }
-    project.SaveAll();
-}
 
 int CountNodes(CSettingsList& list) {
     int nodes = 0;

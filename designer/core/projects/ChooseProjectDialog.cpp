@@ -1,5 +1,6 @@
 #include "ChooseProjectDialog.h"
 
+#include "ControlPlacement.h"
 #include "DesignerHelp.h"
 #include "DiscSettings.h"
 #include "ProjectList.h"
@@ -10,18 +11,6 @@ namespace {
 
 constexpr int kManageHelp = 28;
 constexpr int kOpenHelp = 260;
-
-RECT RectInParent(HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-void MoveTo(HWND control, const RECT& rect) {
-    SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}
 
 }  // namespace
 
@@ -35,7 +24,7 @@ BOOL CChooseProjectDialog::OnInitDialog() {
     } else {
         // One button closes the dialog: OK takes Cancel's place.
         ShowWindow(Item(IDCANCEL), SW_HIDE);
-        MoveTo(Item(IDOK), RectInParent(Item(IDCANCEL)));
+        MoveControl(Item(IDOK), RectInParent(Item(IDCANCEL)));
     }
     Fill();
     SelectProject(projects_.Current());
@@ -56,10 +45,10 @@ void CChooseProjectDialog::LayOutForOpening() {
     const int gap = buttonHeight / 3;
     listRect.right = okRect.right;
     listRect.bottom = helpRect.bottom - buttonHeight - gap;
-    MoveTo(list_.Handle(), listRect);
+    MoveControl(list_.Handle(), listRect);
     int right = okRect.right;
     for (int id : {IDHELP, IDCANCEL, IDOK}) {
-        MoveTo(Item(id), {right - buttonWidth, helpRect.bottom - buttonHeight, right, helpRect.bottom});
+        MoveControl(Item(id), {right - buttonWidth, helpRect.bottom - buttonHeight, right, helpRect.bottom});
         right -= buttonWidth + gap;
     }
 }

@@ -30,10 +30,7 @@ bool CEditProjectDialog::OnCommand(WORD id, WORD notifyCode, HWND control) {
             if (notifyCode == EN_CHANGE) EnableOkWhenNamed(Handle());
             return true;
         case IDC_PROJECT_DIR:
-            if (notifyCode == EN_CHANGE && !filling_) {
-                project_.AutorunUpdated = false;
-                EnableOkWhenNamed(Handle());
-            }
+            if (notifyCode == EN_CHANGE && !filling_) ProjectFieldEdited(Handle(), project_);
             return true;
         case IDC_BROWSE:
             BrowseForProjectDirectory(Handle());
@@ -47,10 +44,5 @@ bool CEditProjectDialog::OnCommand(WORD id, WORD notifyCode, HWND control) {
 }
 
 void CEditProjectDialog::OnOK() {
-    const std::string name = TrimmedItemText(Handle(), IDC_PROJECT_NAME);
-    const std::string directory = TrimmedItemText(Handle(), IDC_PROJECT_DIR);
-    if (name.empty() || directory.empty()) return;
-    project_.ProjectName = name;
-    project_.TargetDir = directory;
-    End(IDOK);
+    if (TakeNameAndDirectory(Handle(), project_)) End(IDOK);
 }

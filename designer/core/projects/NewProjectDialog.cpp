@@ -45,17 +45,11 @@ bool CNewProjectDialog::OnCommand(WORD id, WORD notifyCode, HWND control) {
             if (notifyCode == EN_CHANGE && !settingDirectory_) NameChanged();
             return true;
         case IDC_PROJECT_DIR:
-            if (notifyCode == EN_CHANGE && !settingDirectory_) {
-                project_.AutorunUpdated = false;
-                EnableOkWhenNamed(Handle());
-            }
+            if (notifyCode == EN_CHANGE && !settingDirectory_) ProjectFieldEdited(Handle(), project_);
             return true;
         case IDC_MENU:
         case IDC_SILENT:
-            if (notifyCode == BN_CLICKED) {
-                project_.AutorunUpdated = false;
-                EnableOkWhenNamed(Handle());
-            }
+            if (notifyCode == BN_CLICKED) ProjectFieldEdited(Handle(), project_);
             return true;
         case IDC_BROWSE:
             BrowseForProjectDirectory(Handle());
@@ -68,11 +62,7 @@ bool CNewProjectDialog::OnCommand(WORD id, WORD notifyCode, HWND control) {
 }
 
 void CNewProjectDialog::OnOK() {
-    const std::string name = TrimmedItemText(Handle(), IDC_PROJECT_NAME);
-    const std::string directory = TrimmedItemText(Handle(), IDC_PROJECT_DIR);
-    if (name.empty() || directory.empty()) return;
-    project_.ProjectName = name;
-    project_.TargetDir = directory;
+    if (!TakeNameAndDirectory(Handle(), project_)) return;
     project_.AutorunType =
         IsDlgButtonChecked(Handle(), IDC_SILENT) == BST_CHECKED ? CDiscSettings::kSilentDisc : CDiscSettings::kMenuDisc;
     End(IDOK);

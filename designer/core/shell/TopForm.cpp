@@ -14,10 +14,9 @@ constexpr int kToolTipIds[] = {IDC_CHANGE_DIRECTORY, IDC_TEST,   IDC_CREATE,    
 
 }  // namespace
 
-CTopForm::CTopForm() : CDialog(IDD_TOP_FORM) {}
+CTopForm::CTopForm() : CDialog(IDD_TOP_FORM), look_(RGB(255, 255, 255)) {}
 
 BOOL CTopForm::OnInitDialog() {
-    white_.Reset(CreateSolidBrush(RGB(255, 255, 255)));
     buttons_.Add(Handle(), IDC_MANAGE_PROJECTS, "TxtButton");
     buttons_.Add(Handle(), IDC_CHANGE_DIRECTORY, "TxtButton");
     for (int id : {IDC_CREATE, IDC_TEST, IDC_BURN}) buttons_.Add(Handle(), id, "BigButton");
@@ -92,29 +91,6 @@ bool CTopForm::OnCommand(WORD id, WORD notifyCode, HWND control) {
 }
 
 bool CTopForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    switch (message) {
-        case WM_ERASEBKGND: {
-            RECT area;
-            GetClientRect(Handle(), &area);
-            FillRect(HDC(wParam), &area, white_.Get());
-            result = TRUE;
-            return true;
-        }
-        case WM_CTLCOLORDLG:
-            result = INT_PTR(white_.Get());
-            return true;
-        case WM_CTLCOLORSTATIC:
-            // Labels black on white; the read-only directory box keeps its look.
-            if (GetDlgCtrlID(HWND(lParam)) == IDC_PROJECT_DIRECTORY) return false;
-            SetTextColor(HDC(wParam), RGB(0, 0, 0));
-            SetBkMode(HDC(wParam), TRANSPARENT);
-            result = INT_PTR(white_.Get());
-            return true;
-        case WM_DRAWITEM:
-            if (!buttons_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return false;
-            result = TRUE;
-            return true;
-        default:
-            return false;
-    }
+    // The read-only directory box keeps the look of one.
+    return look_.Handle(Handle(), buttons_, message, wParam, lParam, result, IDC_PROJECT_DIRECTORY);
 }

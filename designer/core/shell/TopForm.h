@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Dialog.h"
-#include "Handles.h"
+#include "PaneLook.h"
 #include "TextButtons.h"
 #include "controls/ToolTip.h"
 
@@ -31,5 +31,5 @@ protected:
 private:
     CTextButtons buttons_;
     wingui::CToolTip toolTips_;
-    wingui::Brush white_;
+    CPaneLook look_;
 };

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "ControlPlacement.h"
+
 #include "DesignerHelp.h"
 #include "DesignerMessage.h"
 #include "ProjectNames.h"
@@ -26,18 +28,6 @@ wingui::ImageList StepPictures(int size) {
         ImageList_AddMasked(list.Get(), picture.Get(), kTransparent);
     }
     return list;
-}
-
-RECT RectInParent(HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-void MoveBy(HWND control, int dy) {
-    const RECT rect = RectInParent(control);
-    SetWindowPos(control, nullptr, rect.left, rect.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -88,7 +78,7 @@ void CAddSettingDialog::LayOutForActions() {
     SetDlgItemTextA(Handle(), IDC_SETTING_LIST_LABEL, wingui::LoadResourceString(IDS_SELECT_ACTION).c_str());
     for (int id : {IDC_SETTING_LIST_LABEL, IDC_SETTING_LIST, IDC_SETTING_PICTURE, IDC_SETTING_DESCRIPTION, IDOK,
                    IDCANCEL, IDHELP}) {
-        MoveBy(Item(id), -freed);
+        MoveControlBy(Item(id), 0, -freed);
     }
     RECT window;
     GetWindowRect(Handle(), &window);

@@ -37,7 +37,7 @@ UINT FrameCommandFor(int id) {
 
 }  // namespace
 
-CTreeForm::CTreeForm(IDesignerHost& host) : CDialog(IDD_TREE_FORM), host_(host) {}
+CTreeForm::CTreeForm(IDesignerHost& host) : CDialog(IDD_TREE_FORM), host_(host), look_(kPaneColour) {}
 
 CSettingsList* CTreeForm::RootList() {
     CDiscSettings* project = host_.CurrentProject();
@@ -45,7 +45,6 @@ CSettingsList* CTreeForm::RootList() {
 }
 
 BOOL CTreeForm::OnInitDialog() {
-    background_.Reset(CreateSolidBrush(kPaneColour));
     tree_.Attach(Item(IDC_STEP_TREE));
     tree_.LoadImages();
     for (int id : kPaneButtons) buttons_.Add(Handle(), id, "TxtButton");
@@ -340,26 +339,5 @@ void CTreeForm::ShowContextMenu() {
 }
 
 bool CTreeForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    switch (message) {
-        case WM_ERASEBKGND: {
-            RECT area;
-            GetClientRect(Handle(), &area);
-            FillRect(HDC(wParam), &area, background_.Get());
-            result = TRUE;
-            return true;
-        }
-        case WM_CTLCOLORDLG:
-            result = INT_PTR(background_.Get());
-            return true;
-        case WM_CTLCOLORSTATIC:
-            SetBkColor(HDC(wParam), kPaneColour);
-            result = INT_PTR(background_.Get());
-            return true;
-        case WM_DRAWITEM:
-            if (!buttons_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return false;
-            result = TRUE;
-            return true;
-        default:
-            return false;
-    }
+    return look_.Handle(Handle(), buttons_, message, wParam, lParam, result);
 }

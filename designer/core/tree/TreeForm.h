@@ -10,6 +10,7 @@
 #include "AddStepChoices.h"
 #include "DesignerHost.h"
 #include "Dialog.h"
+#include "PaneLook.h"
 #include "StepTree.h"
 #include "StepTreeCtrl.h"
 #include "TextButtons.h"
@@ -62,7 +63,7 @@ private:
     CStepTreeCtrl tree_;
     CTextButtons buttons_;
     wingui::CToolTip toolTips_;
-    wingui::Brush background_;
+    CPaneLook look_;
     StepTreeFlags flags_;
     bool rebuilding_ = false;
     int viewMode_ = kStandardView;
