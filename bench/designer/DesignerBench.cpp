@@ -143,7 +143,8 @@ int main(int argc, char** argv) {
         moves.push_back(WaitUntilShown(start, main, [] { return true; }));
         SendMessageA(designer_e2e::FindControl(main, kMoveDown), BM_CLICK, 0, 0);
 
-        const std::string button = "Button: Button 1." + std::to_string(1 + i % 4);
+        // A button of another menu each round: the last round's is renamed and gone.
+        const std::string button = "Button: Button " + std::to_string(1 + i % kLargeProjectMenus) + ".1";
         designer_e2e::SelectTreeNode(tree, button);
         e2e::PressButton(designer_e2e::FindControl(main, kRename));
         if (HWND rename = designer_e2e::WaitForDialog(running, "Rename")) {
