@@ -75,7 +75,15 @@ TEST(Dialog, AModelessDialogTakesItsKeysFromTheLoopAndGoesOnCancel) {
     CPane pane;
     ASSERT_TRUE(pane.CreateModeless(nullptr));
     ShowWindow(pane.Handle(), SW_SHOW);
+    // The focus goes only to a window that is active: another program that
+    // started just now (Wine's own desktop, on a fresh server) may still be.
+    SetForegroundWindow(pane.Handle());
+    SetActiveWindow(pane.Handle());
     SetFocus(pane.Item(IDC_FIRST_EDIT));
+    ASSERT_TRUE(testwin::WaitUntil([&] {
+        SetFocus(pane.Item(IDC_FIRST_EDIT));
+        return GetFocus() == pane.Item(IDC_FIRST_EDIT);
+    }));
     PostMessageA(pane.Item(IDC_FIRST_EDIT), WM_KEYDOWN, VK_TAB, 0);
     Pump();
     EXPECT_EQ(GetFocus(), pane.Item(IDC_SECOND_EDIT));

@@ -393,10 +393,18 @@ TEST(Designer, AtLargerScreenScalingTheWindowAndItsPanesGrow) {
     const RECT top = WindowArea(topForm);
     HWND treeForm = GetParent(StepTree(main));
     const RECT treePane = WindowArea(treeForm);
+    // Restored from the task bar it keeps its size: the size limit is that of this screen.
+    ShowWindow(main, SW_MINIMIZE);
+    testwin::WaitUntil([&] { return IsIconic(main) != FALSE; });
+    ShowWindow(main, SW_RESTORE);
+    testwin::WaitUntil([&] { return IsIconic(main) == FALSE; });
+    const RECT restored = WindowArea(main);
     EXPECT_TRUE(CloseDesigner(designer, main));
     if (window.right - window.left == 800) GTEST_SKIP() << "this Wine does not take the screen's pixels per inch";
     EXPECT_EQ(window.right - window.left, 1000);
     EXPECT_EQ(window.bottom - window.top, 712);
     EXPECT_EQ(top.bottom - top.top, 102);
     EXPECT_EQ(treePane.right - treePane.left, 362);
+    EXPECT_EQ(restored.right - restored.left, 1000);
+    EXPECT_EQ(restored.bottom - restored.top, 712);
 }
