@@ -92,14 +92,18 @@ std::optional<LOGFONTA> ChooseFontFor(HWND owner, const LOGFONTA& initial) {
     return font;
 }
 
-std::optional<std::string> ChooseFolder(HWND owner, const std::string& prompt) {
+std::optional<std::string> ChooseFolder(HWND owner, const std::string& prompt, const std::string& root) {
     char display[MAX_PATH] = {};
     BROWSEINFOA browse = {};
     browse.hwndOwner = owner;
     browse.pszDisplayName = display;
     browse.lpszTitle = prompt.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    // A root that cannot be named leaves the whole file system to browse.
+    PIDLIST_ABSOLUTE rootItem = root.empty() ? nullptr : ILCreateFromPathA(root.c_str());
+    browse.pidlRoot = rootItem;
     PIDLIST_ABSOLUTE chosen = SHBrowseForFolderA(&browse);
+    if (rootItem) ILFree(rootItem);
     if (!chosen) return std::nullopt;
     std::vector<char> path(kPathCharacters, '\0');
     const bool named = SHGetPathFromIDListA(chosen, path.data()) != FALSE;

@@ -23,8 +23,9 @@ std::optional<std::string> ChooseFileToOpen(HWND owner, const FileDialogOptions&
 std::optional<std::string> ChooseFileToSave(HWND owner, const FileDialogOptions& options);
 std::optional<COLORREF> ChooseColour(HWND owner, COLORREF initial);
 std::optional<LOGFONTA> ChooseFontFor(HWND owner, const LOGFONTA& initial);
-// A directory of the file system; the prompt stands above the tree.
-std::optional<std::string> ChooseFolder(HWND owner, const std::string& prompt);
+// A directory of the file system; the prompt stands above the tree. With a
+// root, only that directory and what lies below it are offered.
+std::optional<std::string> ChooseFolder(HWND owner, const std::string& prompt, const std::string& root = {});
 
 // The filter's '|' separators as the platform wants them: zero characters,
 // ended by two.

@@ -1,7 +1,23 @@
 #include "FormFactory.h"
 
+#include "Settings.h"
 #include "StepFormStandIn.h"
+#include "forms/DriverForm.h"
+#include "forms/GeneralForm.h"
+#include "forms/IconForm.h"
+#include "forms/LicenseForm.h"
+#include "forms/SecurityForm.h"
+#include "forms/SplashForm.h"
 
-std::unique_ptr<CSettingsForm> CreateFormFor(const CSettings* /*record*/, IDesignerHost& host) {
-    return std::make_unique<CStepFormStandIn>(host);
+std::unique_ptr<CSettingsForm> CreateFormFor(const CSettings* record, IDesignerHost& host) {
+    if (!record) return std::make_unique<CGeneralForm>(host);
+    switch (record->SettingType()) {
+        case kSettingIcon: return std::make_unique<CIconForm>(host);
+        case kSettingSplash: return std::make_unique<CSplashForm>(host);
+        case kSettingLicense: return std::make_unique<CLicenseForm>(host);
+        case kSettingSecurity: return std::make_unique<CSecurityForm>(host);
+        case kSettingDriver: return std::make_unique<CDriverForm>(host);
+        // The install, action, button and menu forms come next.
+        default: return std::make_unique<CStepFormStandIn>(host);
+    }
 }

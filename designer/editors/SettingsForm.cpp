@@ -2,13 +2,24 @@
 
 #include <string>
 
+#include "DesignerHelp.h"
+#include "DiscSettings.h"
+#include "ProjectNames.h"
 #include "Settings.h"
 #include "StepTree.h"
+#include "WindowText.h"
 #include "../resource.h"
 
 namespace {
 
 constexpr COLORREF kBannerColour = RGB(59, 31, 110);
+
+bool IsEdit(WORD notifyCode, HWND control) {
+    if (notifyCode == EN_CHANGE || notifyCode == CBN_SELCHANGE) return true;
+    if (notifyCode != BN_CLICKED || !control) return false;
+    const LONG_PTR kind = GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK;
+    return kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX || kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON;
+}
 
 }  // namespace
 
@@ -19,6 +30,7 @@ BOOL CSettingsForm::OnInitDialog() {
     lstrcpynA(description.lfFaceName, "Arial", LF_FACESIZE);
     bannerFont_.Reset(CreateFontIndirectA(&description));
     if (HWND banner = Item(IDC_FORM_BANNER)) SendMessageA(banner, WM_SETFONT, WPARAM(bannerFont_.Get()), FALSE);
+    buttons_.Add(Handle(), IDC_FORM_HELP, "Help", false);
     if (CSettings* record = host_.CurrentRecord()) LoadSettings(record);
     return TRUE;
 }
@@ -30,6 +42,25 @@ void CSettingsForm::UpdateTitle() {
 
 void CSettingsForm::SetBanner(const std::string& text) { SetDlgItemTextA(Handle(), IDC_FORM_BANNER, text.c_str()); }
 
+std::string CSettingsForm::ProjectDirectory() {
+    CDiscSettings* project = host_.CurrentProject();
+    return project ? project->TargetDir : std::string();
+}
+
+bool CSettingsForm::OnCommand(WORD id, WORD notifyCode, HWND control) {
+    if (id == IDC_FORM_HELP) {
+        if (helpTopic_ != 0) ShowHelpTopic(Handle(), helpTopic_);
+        return true;
+    }
+    if (IsEdit(notifyCode, control)) {
+        if (!filling_) OnEdited(id, notifyCode);
+        return true;
+    }
+    if (notifyCode == BN_CLICKED && OnButton(id)) return true;
+    // Enter and Escape in a pane do nothing.
+    return id == IDOK || id == IDCANCEL;
+}
+
 bool CSettingsForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     if (message == WM_CTLCOLORSTATIC && GetDlgCtrlID(HWND(lParam)) == IDC_FORM_BANNER) {
         SetTextColor(HDC(wParam), kBannerColour);
@@ -37,5 +68,57 @@ bool CSettingsForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
         result = INT_PTR(GetSysColorBrush(COLOR_BTNFACE));
         return true;
     }
+    if (message == WM_DRAWITEM && buttons_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+        result = TRUE;
+        return true;
+    }
     return CDialog::OnMessage(message, wParam, lParam, result);
+}
+
+void CSettingsForm::SetText(int id, const std::string& text) {
+    Filling filling(*this);
+    SetDlgItemTextA(Handle(), id, text.c_str());
+}
+
+std::string CSettingsForm::Text(int id) const { return wingui::DialogItemText(Handle(), id); }
+
+std::string CSettingsForm::TrimmedText(int id) const { return TrimBlanks(Text(id)); }
+
+void CSettingsForm::SetChecked(int id, bool checked) {
+    Filling filling(*this);
+    CheckDlgButton(Handle(), id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+bool CSettingsForm::Checked(int id) const { return IsDlgButtonChecked(Handle(), id) == BST_CHECKED; }
+
+void CSettingsForm::EnableItems(std::initializer_list<int> ids, bool enabled) {
+    for (int id : ids) EnableWindow(Item(id), enabled);
+}
+
+void CSettingsForm::ShowItems(std::initializer_list<int> ids, bool shown) {
+    for (int id : ids) ShowWindow(Item(id), shown ? SW_SHOW : SW_HIDE);
+}
+
+void CSettingsForm::FillChoices(int id, std::initializer_list<std::pair<const char*, int>> choices) {
+    Filling filling(*this);
+    HWND box = Item(id);
+    SendMessageA(box, CB_RESETCONTENT, 0, 0);
+    for (const auto& [text, value] : choices) {
+        const LRESULT index = SendMessageA(box, CB_ADDSTRING, 0, LPARAM(text));
+        SendMessageA(box, CB_SETITEMDATA, WPARAM(index), LPARAM(value));
+    }
+}
+
+void CSettingsForm::SelectChoice(int id, int value) {
+    Filling filling(*this);
+    HWND box = Item(id);
+    const int count = int(SendMessageA(box, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        if (int(SendMessageA(box, CB_GETITEMDATA, WPARAM(i), 0)) == value) SendMessageA(box, CB_SETCURSEL, WPARAM(i), 0);
+    }
+}
+
+int CSettingsForm::ChosenValue(int id, int otherwise) const {
+    const LRESULT index = SendDlgItemMessageA(Handle(), id, CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? otherwise : int(SendDlgItemMessageA(Handle(), id, CB_GETITEMDATA, WPARAM(index), 0));
 }

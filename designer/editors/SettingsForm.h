@@ -4,17 +4,21 @@
 // the form tells the main frame about every edit.
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "DesignerHost.h"
 #include "Dialog.h"
 #include "Handles.h"
+#include "TextButtons.h"
 
 class CSettings;
 
 class CSettingsForm : public wingui::CDialog {
 public:
-    CSettingsForm(UINT templateId, IDesignerHost& host) : CDialog(templateId), host_(host) {}
+    // helpTopic: what the form's help button opens.
+    CSettingsForm(UINT templateId, IDesignerHost& host, int helpTopic = 0)
+        : CDialog(templateId), host_(host), helpTopic_(helpTopic) {}
 
     // Binds the form to the record and fills its controls.
     virtual bool LoadSettings(CSettings* /*record*/) { return false; }
@@ -26,11 +30,48 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    // A control the author changed (typing, a click, a list choice); the
+    // base tells the main frame. Not called while the form fills itself.
+    virtual void OnEdited(WORD /*id*/, WORD /*notifyCode*/) { Host().ProjectChanged(); }
+    // A button pressed (not the check boxes and radio buttons of the form,
+    // which count as edits); true when handled.
+    virtual bool OnButton(WORD /*id*/) { return false; }
+
     IDesignerHost& Host() { return host_; }
     void SetBanner(const std::string& text);
+    std::string ProjectDirectory();
+
+    // While filling its controls the form reports no edits.
+    class Filling {
+    public:
+        explicit Filling(CSettingsForm& form) : form_(form), was_(form.filling_) { form.filling_ = true; }
+        ~Filling() { form_.filling_ = was_; }
+        Filling(const Filling&) = delete;
+        Filling& operator=(const Filling&) = delete;
+
+    private:
+        CSettingsForm& form_;
+        bool was_;
+    };
+
+    void SetText(int id, const std::string& text);
+    std::string Text(int id) const;
+    std::string TrimmedText(int id) const;
+    void SetChecked(int id, bool checked);
+    bool Checked(int id) const;
+    void EnableItems(std::initializer_list<int> ids, bool enabled);
+    void ShowItems(std::initializer_list<int> ids, bool shown);
+    // A drop-down list of texts, each with its value.
+    void FillChoices(int id, std::initializer_list<std::pair<const char*, int>> choices);
+    void SelectChoice(int id, int value);
+    int ChosenValue(int id, int otherwise) const;
 
 private:
     IDesignerHost& host_;
+    int helpTopic_;
+    bool filling_ = false;
     wingui::Font bannerFont_;
+    CTextButtons buttons_;
 };

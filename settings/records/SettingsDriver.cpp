@@ -32,7 +32,7 @@ bool CSettingsDriver::SetDirectory(int index, const std::string& directory) {
     return true;
 }
 
-bool CSettingsDriver::RemoveDirectory(int index) {
+bool CSettingsDriver::RemoveDirectoryAt(int index) {
     if (!IsIndex(index)) return false;
     directories_.erase(directories_.begin() + index);
     return true;

@@ -14,7 +14,8 @@ public:
     int DirectoryCount() const { return int(directories_.size()); }
     void AddDirectory(const std::string& directory) { directories_.push_back(directory); }
     bool SetDirectory(int index, const std::string& directory);
-    bool RemoveDirectory(int index);
+    // Not "RemoveDirectory": the platform's headers make that name a macro.
+    bool RemoveDirectoryAt(int index);
     bool MoveDirectoryDown(int index);
 
     // A crafted "Count" must not make the player allocate without limit.

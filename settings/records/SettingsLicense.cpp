@@ -7,7 +7,9 @@ bool CSettingsLicense::Load() {
     Read("Display", Display);
     Read("File", File);
     Read("WindowTitle", WindowTitle);
-    Read("LabelText", LabelText);
+    // The designer edits the label in a text of several lines: its line
+    // breaks are kept in the multi-line encoding, or the file would cut it.
+    ReadTextKey("LabelText", LabelText);
     Read("RadioAccept", RadioAccept);
     Read("RadioReject", RadioReject);
     Read("NextButton", NextButton);
@@ -22,7 +24,7 @@ bool CSettingsLicense::Save() {
     Write("Display", Display);
     Write("File", File);
     Write("WindowTitle", WindowTitle);
-    Write("LabelText", LabelText);
+    WriteTextKey("LabelText", LabelText);
     Write("RadioAccept", RadioAccept);
     Write("RadioReject", RadioReject);
     Write("NextButton", NextButton);

@@ -408,3 +408,96 @@ TEST(Designer, AtLargerScreenScalingTheWindowAndItsPanesGrow) {
     EXPECT_EQ(restored.right - restored.left, 1000);
     EXPECT_EQ(restored.bottom - restored.top, 712);
 }
+
+namespace {
+
+constexpr int kGeneral = 1198;
+constexpr int kSettingList = 1341;
+constexpr int kDiscLabel = 1500;
+constexpr int kSplashImage = 1520;
+constexpr int kSplashImageFile = 1522;
+constexpr int kSplashLength = 1525;
+constexpr int kLicenseLabelEdit = 1552;
+constexpr int kEditText = 1590;
+
+// Adds an action of the kind named by its entry after the selected step.
+void AddActionNamed(const e2e::RunningProgram& designer, HWND main, const char* entry) {
+    Press(main, kAddAction);
+    HWND add = WaitForDialog(designer, "Add Action");
+    ASSERT_NE(add, nullptr);
+    ASSERT_NE(SendDlgItemMessageA(add, kSettingList, LB_SELECTSTRING, WPARAM(-1), LPARAM(entry)), LB_ERR) << entry;
+    e2e::PressDialogButton(add, IDOK);
+    ASSERT_TRUE(testwin::WaitForWindowGone(add, 10000));
+}
+
+HWND FormItem(HWND main, int id) {
+    HWND item = nullptr;
+    testwin::WaitUntil([&] { return (item = FindControl(main, id)) != nullptr; });
+    return item;
+}
+
+}  // namespace
+
+TEST(Designer, TheFormsKeepWhatTheAuthorTypedThroughSelectionAndRestart) {
+    DesignerDirectory directory;
+    directory.WriteProjects({"Demo"});
+    const std::string settings = directory.Path("ProjectsV3\\Demo\\Settings.ini");
+    auto designer = directory.Start();
+    HWND main = WaitForMainWindow(designer);
+    ASSERT_NE(main, nullptr);
+    HWND tree = StepTree(main);
+
+    // The General form: the disc label, trimmed, saved when the form is left.
+    Press(main, kGeneral);
+    ASSERT_TRUE(testwin::WaitUntil([&] { return Text(FindControl(main, kFormBanner)) == "General"; }));
+    SetWindowTextA(FormItem(main, kDiscLabel), "  My Disc  ");
+    EXPECT_EQ(ReadIni(settings, "General", "AutorunUpdated"), "false") << "every edit marks the project";
+    ASSERT_TRUE(SelectTreeNode(tree, "AutoRun Menu"));
+    EXPECT_EQ(ReadIni(settings, "General", "WindowsLabel"), "My Disc");
+
+    // The splash form: seconds beyond 30 are shown and kept as 30.
+    AddActionNamed(designer, main, "Display a splash screen and/or play a sound");
+    ASSERT_TRUE(TreeShows(tree, {"AutoRun Menu", "  Button: Exit", "Splash"}));
+    HWND length = FormItem(main, kSplashLength);
+    ASSERT_NE(length, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(FormItem(main, kSplashImageFile)));
+    e2e::PressButton(FormItem(main, kSplashImage));
+    ASSERT_TRUE(testwin::WaitUntil([&] { return IsWindowEnabled(FormItem(main, kSplashImageFile)) != FALSE; }));
+    SetWindowTextA(length, "45");
+    SendMessageA(GetParent(length), WM_COMMAND, MAKEWPARAM(kSplashLength, EN_KILLFOCUS), LPARAM(length));
+    EXPECT_EQ(Text(length), "30");
+
+    // The license form: a label of two lines, edited in its own dialog.
+    AddActionNamed(designer, main, "Display a license agreement");
+    ASSERT_TRUE(TreeShows(tree, {"AutoRun Menu", "  Button: Exit", "Splash", "License"}));
+    EXPECT_EQ(ReadIni(settings, "Root.2", "Length"), "30");
+    EXPECT_EQ(ReadIni(settings, "Root.2", "Image"), "true");
+    e2e::PressButton(FormItem(main, kLicenseLabelEdit));
+    HWND edit = WaitForDialog(designer, "Text for Message");
+    ASSERT_NE(edit, nullptr);
+    SetDlgItemTextA(edit, kEditText, "Read this first.\r\nThen press Next.");
+    e2e::PressDialogButton(edit, IDOK);
+    ASSERT_TRUE(testwin::WaitForWindowGone(edit, 10000));
+    ASSERT_TRUE(SelectTreeNode(tree, "Splash"));
+    EXPECT_EQ(ReadIni(settings, "Root.3", "LabelText"), "Read this first.|Q^3|Then press Next.");
+    EXPECT_TRUE(CloseDesigner(designer, main));
+
+    auto again = directory.Start();
+    main = WaitForMainWindow(again);
+    ASSERT_NE(main, nullptr);
+    tree = StepTree(main);
+    ASSERT_TRUE(SelectTreeNode(tree, "License"));
+    e2e::PressButton(FormItem(main, kLicenseLabelEdit));
+    edit = WaitForDialog(again, "Text for Message");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(testwin::ItemText(edit, kEditText), "Read this first.\r\nThen press Next.") << "line breaks and all";
+    e2e::WaitUntilPainted(edit);
+    e2e::PressDialogButton(edit, IDCANCEL);
+    ASSERT_TRUE(SelectTreeNode(tree, "Splash"));
+    EXPECT_EQ(Text(FormItem(main, kSplashLength)), "30");
+    e2e::WaitUntilPainted(main);
+    e2e::SaveScreenshot(main, "designer-splash-form");
+    Press(main, kGeneral);
+    ASSERT_TRUE(testwin::WaitUntil([&] { return Text(FormItem(main, kDiscLabel)) == "My Disc"; }));
+    EXPECT_TRUE(CloseDesigner(again, main));
+}

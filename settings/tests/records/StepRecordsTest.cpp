@@ -101,7 +101,7 @@ const std::vector<RecordKind>& Kinds() {
              r.Display = 2;
              r.File = "\\License.rtf";
              r.WindowTitle = "Terms";
-             r.LabelText = "Read this.";
+             r.LabelText = "Read this.\r\nThen accept.";  // two lines survive the file
              r.RadioAccept = "Yes";
              r.RadioReject = "No";
              r.NextButton = "&Go";
