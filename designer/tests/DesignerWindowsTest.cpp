@@ -3,7 +3,11 @@
 // offer and answer.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "AddSettingDialog.h"
+#include "ProjectFilePicker.h"
 #include "DialogDriver.h"
 #include "RenameDialog.h"
 #include "SplashThread.h"
@@ -103,6 +107,98 @@ TEST(RenameDialog, AnswersTheTrimmedNameAndKeepsTheOldOneOnCancel) {
     EXPECT_EQ(kept.DoModal(nullptr), IDCANCEL);
     cancel.Finish();
     EXPECT_EQ(kept.Name(), "Menu");
+}
+
+constexpr int kFileNameBox = 0x047C;  // the explorer-style file dialog's name box
+
+// A project directory and a file outside it, both removed at the end.
+struct PickerFixture {
+    std::filesystem::path root = std::filesystem::temp_directory_path() / "mw-picker";
+    std::filesystem::path project = root / "Project";
+    std::filesystem::path outside = root / "Elsewhere";
+    PickerFixture() {
+        std::filesystem::remove_all(root);
+        std::filesystem::create_directories(project / "Docs");
+        std::filesystem::create_directories(outside);
+    }
+    ~PickerFixture() { std::filesystem::remove_all(root); }
+    std::string Write(const std::filesystem::path& file, const char* text) const {
+        std::ofstream(file) << text;
+        return file.string();
+    }
+};
+
+// Picks the file in the open dialog, then answers the message boxes that follow in order.
+void PickAndAnswer(DWORD main, const std::string& file, std::vector<int> answers) {
+    HWND dialog = testwin::WaitForThreadWindow(main, "#32770", "Select License");
+    ASSERT_NE(dialog, nullptr);
+    SetDlgItemTextA(dialog, kFileNameBox, file.c_str());
+    testwin::Click(dialog, IDOK);
+    testwin::WaitForWindowGone(dialog, 5000);
+    for (int answer : answers) {
+        // Without the program object the boxes have no caption of their own.
+        HWND box = testwin::WaitForThreadWindow(main, "#32770", nullptr);
+        ASSERT_NE(box, nullptr);
+        testwin::Click(box, answer);
+        testwin::WaitForWindowGone(box, 5000);
+    }
+}
+
+const ProjectFileRequest kRootLicense{IDS_SELECT_LICENSE, IDS_FILTER_TEXTS, true};
+
+TEST(ProjectFilePicker, AFileInsideTheProjectIsStoredRelativeAndNothingIsCopied) {
+    PickerFixture fixture;
+    const std::string inside = fixture.Write(fixture.project / "License.txt", "terms");
+    testwin::CDialogDriver driver([&](DWORD main) { PickAndAnswer(main, inside, {}); });
+    std::string path;
+    ASSERT_TRUE(ChooseProjectFile(nullptr, kRootLicense, fixture.project.string(), path));
+    driver.Finish();
+    EXPECT_EQ(path, "\\License.txt");
+}
+
+TEST(ProjectFilePicker, AFileFromOutsideIsCopiedIntoTheRootButNeverOverAnother) {
+    PickerFixture fixture;
+    const std::string outside = fixture.Write(fixture.outside / "Terms.txt", "new terms");
+    testwin::CDialogDriver copy([&](DWORD main) { PickAndAnswer(main, outside, {IDYES}); });
+    std::string path;
+    ASSERT_TRUE(ChooseProjectFile(nullptr, kRootLicense, fixture.project.string(), path));
+    copy.Finish();
+    EXPECT_EQ(path, "\\Terms.txt");
+    EXPECT_TRUE(std::filesystem::exists(fixture.project / "Terms.txt"));
+
+    // The same name again: the copy fails (209), the dialog opens again and is cancelled.
+    fixture.Write(fixture.outside / "Terms.txt", "other terms");
+    testwin::CDialogDriver refused([&](DWORD main) {
+        PickAndAnswer(main, outside, {IDYES, IDOK});
+        HWND again = testwin::WaitForThreadWindow(main, "#32770", "Select License");
+        ASSERT_NE(again, nullptr);
+        testwin::Click(again, IDCANCEL);
+    });
+    std::string kept = "\\Old.txt";
+    EXPECT_FALSE(ChooseProjectFile(nullptr, kRootLicense, fixture.project.string(), kept));
+    refused.Finish();
+    EXPECT_EQ(kept, "\\Old.txt") << "a cancelled pick leaves the field";
+    std::ifstream copied(fixture.project / "Terms.txt");
+    std::string content;
+    std::getline(copied, content);
+    EXPECT_EQ(content, "new terms") << "the file in the project is not overwritten";
+}
+
+TEST(ProjectFilePicker, ALongFileNameIsRenamedKeepingItsExtension) {
+    std::string name = std::string(110, 'n') + ".pdf";
+    testwin::CDialogDriver rename([](DWORD main) {
+        HWND dialog = testwin::WaitForThreadWindow(main, "#32770", "Rename File");
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_NE(testwin::ItemText(dialog, IDC_RENAME_LABEL).find("no longer then 108 characters"),
+                  std::string::npos);
+        SetDlgItemTextA(dialog, IDC_RENAME_TEXT, "Manual");
+        testwin::Click(dialog, IDOK);
+    });
+    ASSERT_TRUE(CheckFileNameLength(nullptr, name));
+    rename.Finish();
+    EXPECT_EQ(name, "Manual.pdf");
+    std::string fits = std::string(104, 'f') + ".pdf";
+    EXPECT_TRUE(CheckFileNameLength(nullptr, fits)) << "108 characters need no dialog";
 }
 
 }  // namespace
