@@ -84,3 +84,26 @@ TEST(FormRules, TheDriverListsButtonsFollowItsEntriesAndSelection) {
 }
 
 }  // namespace
+
+#include "FileTypeChoice.h"
+
+namespace {
+
+TEST(FileTypeChoice, TheWholeExtensionPicksTheEntryAndTheBareExtensionIsStored) {
+    const std::vector<std::string> entries{"*.doc (Microsoft Word Document)", "*.htm (HTML Document)",
+                                           "*.html (HTML Document)", "*.pdf (Adobe PDF Document)"};
+    EXPECT_EQ(FileTypeEntryFor(entries, "htm"), 1) << "not *.html, whose text also begins with *.htm";
+    EXPECT_EQ(FileTypeEntryFor(entries, "HTML"), 2);
+    EXPECT_EQ(FileTypeEntryFor(entries, "pd"), -1);
+    EXPECT_EQ(FileTypeEntryFor(entries, "zip"), -1);
+    EXPECT_EQ(FileTypeEntryFor({"*.pdf", "*.pdf (again)"}, "pdf"), 1) << "the last match";
+    EXPECT_EQ(FileTypeToStore(" *.doc (Microsoft Word Document) "), "doc");
+    EXPECT_EQ(FileTypeToStore("*.tar.gz"), "targz");
+    EXPECT_EQ(FileTypeToStore("pdf"), "pdf");
+    // A choice saved and loaded again stays the same entry.
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(FileTypeEntryFor(entries, FileTypeToStore(entries[i])), int(i)) << entries[i];
+    }
+}
+
+}  // namespace
