@@ -4,7 +4,6 @@
 
 #include "FormRules.h"
 #include "ProjectFilePicker.h"
-#include "StepTree.h"
 #include "records/SettingsDriver.h"
 #include "../../resource.h"
 
@@ -14,24 +13,18 @@ constexpr int kHelpTopic = 12;
 
 }  // namespace
 
-CDriverForm::CDriverForm(IDesignerHost& host) : CSettingsForm(IDD_DRIVER_FORM, host, kHelpTopic) {}
+CDriverForm::CDriverForm(IDesignerHost& host) : CRecordForm(IDD_DRIVER_FORM, host, kHelpTopic) {}
 
 BOOL CDriverForm::OnInitDialog() {
     list_.Attach(Item(IDC_DRIVER_LIST));
     return CSettingsForm::OnInitDialog();
 }
 
-bool CDriverForm::LoadSettings(CSettings* record) {
-    driver_ = dynamic_cast<CSettingsDriver*>(record);
-    if (!driver_) return false;
-    SetBanner(StepDisplayName(*driver_));
-    Fill(0);
-    return true;
-}
+void CDriverForm::Fill(CSettingsDriver&) { ShowDirectories(0); }
 
-void CDriverForm::Fill(int selected) {
+void CDriverForm::ShowDirectories(int selected) {
     list_.Clear();
-    for (int i = 0; i < driver_->DirectoryCount(); ++i) list_.Add(driver_->GetDirectory(i));
+    for (int i = 0; i < record_->DirectoryCount(); ++i) list_.Add(record_->GetDirectory(i));
     if (selected >= 0 && selected < list_.Count()) list_.Select(selected);
     UpdateControls();
 }
@@ -46,43 +39,43 @@ bool CDriverForm::UpdateControls() {
 }
 
 void CDriverForm::Changed(int selected) {
-    driver_->SaveRecord();
-    Fill(selected);
+    record_->SaveRecord();
+    ShowDirectories(selected);
     Host().ProjectChanged();
 }
 
 void CDriverForm::Add() {
     std::string directory;
-    if (!ChooseProjectDirectory(GetAncestor(Handle(), GA_ROOT), IDS_CHOOSE_DRIVER_DIRECTORY, ProjectDirectory(),
-                                true, directory)) {
+    if (!ChooseProjectDirectory(GetAncestor(Handle(), GA_ROOT), IDS_CHOOSE_DRIVER_DIRECTORY, ProjectDirectory(), true,
+                                directory)) {
         return;
     }
-    driver_->AddDirectory(directory);
-    Changed(driver_->DirectoryCount() - 1);
+    record_->AddDirectory(directory);
+    Changed(record_->DirectoryCount() - 1);
 }
 
 void CDriverForm::Edit() {
     const int selected = list_.Selection();
     if (selected < 0) return;
-    std::string directory = driver_->GetDirectory(selected);
-    if (!ChooseProjectDirectory(GetAncestor(Handle(), GA_ROOT), IDS_CHOOSE_DRIVER_DIRECTORY, ProjectDirectory(),
-                                true, directory)) {
+    std::string directory = record_->GetDirectory(selected);
+    if (!ChooseProjectDirectory(GetAncestor(Handle(), GA_ROOT), IDS_CHOOSE_DRIVER_DIRECTORY, ProjectDirectory(), true,
+                                directory)) {
         return;
     }
-    driver_->SetDirectory(selected, directory);
+    record_->SetDirectory(selected, directory);
     Changed(selected);
 }
 
 void CDriverForm::Delete() {
     const int selected = list_.Selection();
-    if (selected < 0 || !driver_->RemoveDirectoryAt(selected)) return;
-    Changed(SelectionAfterDelete(selected, driver_->DirectoryCount()));
+    if (selected < 0 || !record_->RemoveDirectoryAt(selected)) return;
+    Changed(SelectionAfterDelete(selected, record_->DirectoryCount()));
 }
 
 void CDriverForm::Move(bool up) {
     const int selected = list_.Selection();
     const int upper = up ? selected - 1 : selected;
-    if (selected < 0 || upper < 0 || !driver_->MoveDirectoryDown(upper)) return;
+    if (selected < 0 || upper < 0 || !record_->MoveDirectoryDown(upper)) return;
     Changed(up ? selected - 1 : selected + 1);
 }
 
@@ -106,4 +99,5 @@ bool CDriverForm::OnButton(WORD id) {
     }
 }
 
-bool CDriverForm::SaveSettings() { return driver_ && driver_->SaveRecord(); }
+// The buttons have changed the record already.
+void CDriverForm::Store(CSettingsDriver&) {}

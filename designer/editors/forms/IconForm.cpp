@@ -4,7 +4,6 @@
 
 #include "FormRules.h"
 #include "ProjectFilePicker.h"
-#include "StepTree.h"
 #include "records/SettingsIcon.h"
 #include "../../resource.h"
 
@@ -15,7 +14,7 @@ constexpr int kHighestIndex = 10;
 
 }  // namespace
 
-CIconForm::CIconForm(IDesignerHost& host) : CSettingsForm(IDD_ICON_FORM, host, kHelpTopic) {}
+CIconForm::CIconForm(IDesignerHost& host) : CRecordForm(IDD_ICON_FORM, host, kHelpTopic) {}
 
 BOOL CIconForm::OnInitDialog() {
     Filling filling(*this);
@@ -25,19 +24,15 @@ BOOL CIconForm::OnInitDialog() {
     return CSettingsForm::OnInitDialog();
 }
 
-bool CIconForm::LoadSettings(CSettings* record) {
-    icon_ = dynamic_cast<CSettingsIcon*>(record);
-    if (!icon_) return false;
-    SetBanner(StepDisplayName(*icon_));
+void CIconForm::Fill(CSettingsIcon& record) {
     {
         Filling filling(*this);
-        CheckRadioButton(Handle(), IDC_ICON_DEFAULT, IDC_ICON_CUSTOM, icon_->Type == 2 ? IDC_ICON_CUSTOM : IDC_ICON_DEFAULT);
+        CheckRadioButton(Handle(), IDC_ICON_DEFAULT, IDC_ICON_CUSTOM,
+                         record.Type == 2 ? IDC_ICON_CUSTOM : IDC_ICON_DEFAULT);
         SendDlgItemMessageA(Handle(), IDC_ICON_INDEX, CB_SETCURSEL,
-                            WPARAM(icon_->Number >= 0 && icon_->Number <= kHighestIndex ? icon_->Number : 0), 0);
+                            WPARAM(record.Number >= 0 && record.Number <= kHighestIndex ? record.Number : 0), 0);
     }
-    SetText(IDC_ICON_FILE, icon_->Filename);
-    UpdateControls();
-    return true;
+    SetText(IDC_ICON_FILE, record.Filename);
 }
 
 bool CIconForm::UpdateControls() {
@@ -64,11 +59,9 @@ bool CIconForm::OnButton(WORD id) {
     return true;
 }
 
-bool CIconForm::SaveSettings() {
-    if (!icon_) return false;
-    icon_->Type = Checked(IDC_ICON_CUSTOM) ? 2 : 1;
-    icon_->Filename = Text(IDC_ICON_FILE);
+void CIconForm::Store(CSettingsIcon& record) {
+    record.Type = Checked(IDC_ICON_CUSTOM) ? 2 : 1;
+    record.Filename = Text(IDC_ICON_FILE);
     const LRESULT index = SendDlgItemMessageA(Handle(), IDC_ICON_INDEX, CB_GETCURSEL, 0, 0);
-    icon_->Number = index == CB_ERR ? 0 : int(index);
-    return icon_->SaveRecord();
+    record.Number = index == CB_ERR ? 0 : int(index);
 }

@@ -2,7 +2,6 @@
 
 #include "EditDialog.h"
 #include "ProjectFilePicker.h"
-#include "StepTree.h"
 #include "records/SettingsLicense.h"
 #include "../../resource.h"
 
@@ -12,7 +11,7 @@ constexpr int kHelpTopic = 9;
 
 }  // namespace
 
-CLicenseForm::CLicenseForm(IDesignerHost& host) : CSettingsForm(IDD_LICENSE_FORM, host, kHelpTopic) {}
+CLicenseForm::CLicenseForm(IDesignerHost& host) : CRecordForm(IDD_LICENSE_FORM, host, kHelpTopic) {}
 
 BOOL CLicenseForm::OnInitDialog() {
     FillChoices(IDC_LICENSE_HOW,
@@ -22,23 +21,18 @@ BOOL CLicenseForm::OnInitDialog() {
 
 void CLicenseForm::ShowLabel() { SetText(IDC_LICENSE_LABEL, label_); }
 
-bool CLicenseForm::LoadSettings(CSettings* record) {
-    license_ = dynamic_cast<CSettingsLicense*>(record);
-    if (!license_) return false;
-    SetBanner(StepDisplayName(*license_));
-    SetChecked(IDC_LICENSE_ACTIVE, license_->Active);
-    SetText(IDC_LICENSE_FILE, license_->File);
-    SelectChoice(IDC_LICENSE_HOW, license_->Display);
-    SetChecked(IDC_LICENSE_CUSTOMIZE, license_->CustomizeText);
-    SetText(IDC_LICENSE_TITLE, license_->WindowTitle);
-    label_ = license_->LabelText;
+void CLicenseForm::Fill(CSettingsLicense& record) {
+    SetChecked(IDC_LICENSE_ACTIVE, record.Active);
+    SetText(IDC_LICENSE_FILE, record.File);
+    SelectChoice(IDC_LICENSE_HOW, record.Display);
+    SetChecked(IDC_LICENSE_CUSTOMIZE, record.CustomizeText);
+    SetText(IDC_LICENSE_TITLE, record.WindowTitle);
+    label_ = record.LabelText;
     ShowLabel();
-    SetText(IDC_LICENSE_ACCEPT, license_->RadioAccept);
-    SetText(IDC_LICENSE_REJECT, license_->RadioReject);
-    SetText(IDC_LICENSE_NEXT, license_->NextButton);
-    SetText(IDC_LICENSE_CANCEL, license_->CancelButton);
-    UpdateControls();
-    return true;
+    SetText(IDC_LICENSE_ACCEPT, record.RadioAccept);
+    SetText(IDC_LICENSE_REJECT, record.RadioReject);
+    SetText(IDC_LICENSE_NEXT, record.NextButton);
+    SetText(IDC_LICENSE_CANCEL, record.CancelButton);
 }
 
 bool CLicenseForm::UpdateControls() {
@@ -47,11 +41,11 @@ bool CLicenseForm::UpdateControls() {
     EnableItems({IDC_LICENSE_FILE_LABEL, IDC_LICENSE_FILE, IDC_LICENSE_BROWSE, IDC_LICENSE_HOW_LABEL, IDC_LICENSE_HOW,
                  IDC_LICENSE_CUSTOMIZE},
                 active);
-    const auto customizeControls = {
-        IDC_LICENSE_GROUP,        IDC_LICENSE_TITLE_LABEL,  IDC_LICENSE_TITLE,      IDC_LICENSE_LABEL_LABEL,
-        IDC_LICENSE_LABEL,        IDC_LICENSE_LABEL_EDIT,   IDC_LICENSE_ACCEPT_LABEL, IDC_LICENSE_ACCEPT,
-        IDC_LICENSE_REJECT_LABEL, IDC_LICENSE_REJECT,       IDC_LICENSE_NEXT_LABEL, IDC_LICENSE_NEXT,
-        IDC_LICENSE_CANCEL_LABEL, IDC_LICENSE_CANCEL};
+    const auto customizeControls = {IDC_LICENSE_GROUP,        IDC_LICENSE_TITLE_LABEL, IDC_LICENSE_TITLE,
+                                    IDC_LICENSE_LABEL_LABEL,  IDC_LICENSE_LABEL,       IDC_LICENSE_LABEL_EDIT,
+                                    IDC_LICENSE_ACCEPT_LABEL, IDC_LICENSE_ACCEPT,      IDC_LICENSE_REJECT_LABEL,
+                                    IDC_LICENSE_REJECT,       IDC_LICENSE_NEXT_LABEL,  IDC_LICENSE_NEXT,
+                                    IDC_LICENSE_CANCEL_LABEL, IDC_LICENSE_CANCEL};
     EnableItems(customizeControls, active);
     ShowItems(customizeControls, customize);
     return true;
@@ -84,17 +78,15 @@ bool CLicenseForm::OnButton(WORD id) {
     return false;
 }
 
-bool CLicenseForm::SaveSettings() {
-    if (!license_) return false;
-    license_->Active = Checked(IDC_LICENSE_ACTIVE);
-    license_->File = Text(IDC_LICENSE_FILE);
-    license_->Display = ChosenValue(IDC_LICENSE_HOW, license_->Display);
-    license_->CustomizeText = Checked(IDC_LICENSE_CUSTOMIZE);
-    license_->WindowTitle = Text(IDC_LICENSE_TITLE);
-    license_->LabelText = label_;
-    license_->RadioAccept = Text(IDC_LICENSE_ACCEPT);
-    license_->RadioReject = Text(IDC_LICENSE_REJECT);
-    license_->NextButton = Text(IDC_LICENSE_NEXT);
-    license_->CancelButton = Text(IDC_LICENSE_CANCEL);
-    return license_->SaveRecord();
+void CLicenseForm::Store(CSettingsLicense& record) {
+    record.Active = Checked(IDC_LICENSE_ACTIVE);
+    record.File = Text(IDC_LICENSE_FILE);
+    record.Display = ChosenValue(IDC_LICENSE_HOW, record.Display);
+    record.CustomizeText = Checked(IDC_LICENSE_CUSTOMIZE);
+    record.WindowTitle = Text(IDC_LICENSE_TITLE);
+    record.LabelText = label_;
+    record.RadioAccept = Text(IDC_LICENSE_ACCEPT);
+    record.RadioReject = Text(IDC_LICENSE_REJECT);
+    record.NextButton = Text(IDC_LICENSE_NEXT);
+    record.CancelButton = Text(IDC_LICENSE_CANCEL);
 }

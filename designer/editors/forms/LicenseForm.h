@@ -3,18 +3,17 @@
 // its window when the author customises them.
 #include <string>
 
-#include "SettingsForm.h"
+#include "RecordForm.h"
+#include "records/SettingsLicense.h"
 
-class CSettingsLicense;
-
-class CLicenseForm : public CSettingsForm {
+class CLicenseForm : public CRecordForm<CSettingsLicense> {
 public:
     explicit CLicenseForm(IDesignerHost& host);
-    bool LoadSettings(CSettings* record) override;
-    bool SaveSettings() override;
     bool UpdateControls() override;
 
 protected:
+    void Fill(CSettingsLicense& record) override;
+    void Store(CSettingsLicense& record) override;
     BOOL OnInitDialog() override;
     void OnEdited(WORD id, WORD notifyCode) override;
     bool OnButton(WORD id) override;
@@ -22,7 +21,6 @@ protected:
 private:
     void ShowLabel();
 
-    CSettingsLicense* license_ = nullptr;
     // The label may hold line breaks, which its one-line box cannot show:
     // the form keeps the text itself and the box shows it.
     std::string label_;

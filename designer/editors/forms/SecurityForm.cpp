@@ -1,6 +1,5 @@
 #include "SecurityForm.h"
 
-#include "StepTree.h"
 #include "records/SettingsSecurity.h"
 #include "../../resource.h"
 
@@ -10,24 +9,19 @@ constexpr int kHelpTopic = 6;
 
 }  // namespace
 
-CSecurityForm::CSecurityForm(IDesignerHost& host) : CSettingsForm(IDD_SECURITY_FORM, host, kHelpTopic) {}
+CSecurityForm::CSecurityForm(IDesignerHost& host) : CRecordForm(IDD_SECURITY_FORM, host, kHelpTopic) {}
 
 BOOL CSecurityForm::OnInitDialog() {
-    FillChoices(IDC_SECURITY_WHEN,
-                {{"First time only", CSettingsSecurity::kFirstTimeOnly}, {"Every time", CSettingsSecurity::kEveryTime}});
+    FillChoices(IDC_SECURITY_WHEN, {{"First time only", CSettingsSecurity::kFirstTimeOnly},
+                                    {"Every time", CSettingsSecurity::kEveryTime}});
     return CSettingsForm::OnInitDialog();
 }
 
-bool CSecurityForm::LoadSettings(CSettings* record) {
-    security_ = dynamic_cast<CSettingsSecurity*>(record);
-    if (!security_) return false;
-    SetBanner(StepDisplayName(*security_));
-    SetChecked(IDC_SECURITY_ACTIVE, security_->Active);
-    SetText(IDC_SECURITY_USER, security_->Username);
-    SetText(IDC_SECURITY_PASSWORD, security_->Password);
-    SelectChoice(IDC_SECURITY_WHEN, security_->Frequency);
-    UpdateControls();
-    return true;
+void CSecurityForm::Fill(CSettingsSecurity& record) {
+    SetChecked(IDC_SECURITY_ACTIVE, record.Active);
+    SetText(IDC_SECURITY_USER, record.Username);
+    SetText(IDC_SECURITY_PASSWORD, record.Password);
+    SelectChoice(IDC_SECURITY_WHEN, record.Frequency);
 }
 
 bool CSecurityForm::UpdateControls() {
@@ -42,12 +36,10 @@ void CSecurityForm::OnEdited(WORD id, WORD notifyCode) {
     CSettingsForm::OnEdited(id, notifyCode);
 }
 
-bool CSecurityForm::SaveSettings() {
-    if (!security_) return false;
-    security_->Type = 1;  // the form offers the user name and password login only
-    security_->Active = Checked(IDC_SECURITY_ACTIVE);
-    security_->Username = TrimmedText(IDC_SECURITY_USER);
-    security_->Password = TrimmedText(IDC_SECURITY_PASSWORD);
-    security_->Frequency = ChosenValue(IDC_SECURITY_WHEN, security_->Frequency);
-    return security_->SaveRecord();
+void CSecurityForm::Store(CSettingsSecurity& record) {
+    record.Type = 1;  // the form offers the user name and password login only
+    record.Active = Checked(IDC_SECURITY_ACTIVE);
+    record.Username = TrimmedText(IDC_SECURITY_USER);
+    record.Password = TrimmedText(IDC_SECURITY_PASSWORD);
+    record.Frequency = ChosenValue(IDC_SECURITY_WHEN, record.Frequency);
 }

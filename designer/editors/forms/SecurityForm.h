@@ -1,20 +1,18 @@
 #pragma once
 // The login step: a user name and password asked once or every time.
-#include "SettingsForm.h"
+#include "RecordForm.h"
+#include "records/SettingsSecurity.h"
 
-class CSettingsSecurity;
-
-class CSecurityForm : public CSettingsForm {
+class CSecurityForm : public CRecordForm<CSettingsSecurity> {
 public:
     explicit CSecurityForm(IDesignerHost& host);
-    bool LoadSettings(CSettings* record) override;
-    bool SaveSettings() override;
     bool UpdateControls() override;
 
 protected:
+    void Fill(CSettingsSecurity& record) override;
+    void Store(CSettingsSecurity& record) override;
     BOOL OnInitDialog() override;
     void OnEdited(WORD id, WORD notifyCode) override;
 
 private:
-    CSettingsSecurity* security_ = nullptr;
 };

@@ -6,7 +6,6 @@
 
 #include "FormRules.h"
 #include "ProjectFilePicker.h"
-#include "StepTree.h"
 #include "records/SettingsSplash.h"
 #include "../../resource.h"
 
@@ -16,7 +15,7 @@ constexpr int kHelpTopic = 7;
 
 }  // namespace
 
-CSplashForm::CSplashForm(IDesignerHost& host) : CSettingsForm(IDD_SPLASH_FORM, host, kHelpTopic) {}
+CSplashForm::CSplashForm(IDesignerHost& host) : CRecordForm(IDD_SPLASH_FORM, host, kHelpTopic) {}
 
 BOOL CSplashForm::OnInitDialog() {
     Filling filling(*this);  // the spins write their buddies
@@ -32,35 +31,30 @@ void CSplashForm::SetSeconds(int id, int seconds) { SetText(id, std::to_string(C
 
 int CSplashForm::Seconds(int id) { return SplashSecondsFromText(Text(id)); }
 
-bool CSplashForm::LoadSettings(CSettings* record) {
-    splash_ = dynamic_cast<CSettingsSplash*>(record);
-    if (!splash_) return false;
-    SetBanner(StepDisplayName(*splash_));
-    SetChecked(IDC_SPLASH_IMAGE, splash_->Image);
-    SetText(IDC_SPLASH_IMAGE_FILE, splash_->ImageFile);
-    SetSeconds(IDC_SPLASH_LENGTH, splash_->Length);
-    SetChecked(IDC_SPLASH_SOUND, splash_->Sound);
-    SetText(IDC_SPLASH_SOUND_FILE, splash_->SoundFile);
-    const int option = splash_->SoundOption == CSettingsSplash::kLoopWhileShown       ? IDC_SPLASH_LOOP
-                       : splash_->SoundOption == CSettingsSplash::kPlayForSoundLength ? IDC_SPLASH_PLAY_FOR
-                                                                                      : IDC_SPLASH_ONCE;
+void CSplashForm::Fill(CSettingsSplash& record) {
+    SetChecked(IDC_SPLASH_IMAGE, record.Image);
+    SetText(IDC_SPLASH_IMAGE_FILE, record.ImageFile);
+    SetSeconds(IDC_SPLASH_LENGTH, record.Length);
+    SetChecked(IDC_SPLASH_SOUND, record.Sound);
+    SetText(IDC_SPLASH_SOUND_FILE, record.SoundFile);
+    const int option = record.SoundOption == CSettingsSplash::kLoopWhileShown       ? IDC_SPLASH_LOOP
+                       : record.SoundOption == CSettingsSplash::kPlayForSoundLength ? IDC_SPLASH_PLAY_FOR
+                                                                                    : IDC_SPLASH_ONCE;
     {
         Filling filling(*this);
         CheckRadioButton(Handle(), IDC_SPLASH_LOOP, IDC_SPLASH_PLAY_FOR, option);
     }
-    SetSeconds(IDC_SPLASH_SOUND_LENGTH, splash_->SoundLength);
-    UpdateControls();
-    return true;
+    SetSeconds(IDC_SPLASH_SOUND_LENGTH, record.SoundLength);
 }
 
 bool CSplashForm::UpdateControls() {
     EnableItems({IDC_SPLASH_IMAGE_LABEL, IDC_SPLASH_IMAGE_FILE, IDC_SPLASH_IMAGE_BROWSE, IDC_SPLASH_LENGTH_LABEL,
                  IDC_SPLASH_LENGTH, IDC_SPLASH_LENGTH_SPIN, IDC_SPLASH_LENGTH_UNIT},
                 Checked(IDC_SPLASH_IMAGE));
-    EnableItems({IDC_SPLASH_SOUND_LABEL, IDC_SPLASH_SOUND_FILE, IDC_SPLASH_SOUND_BROWSE, IDC_SPLASH_LOOP,
-                 IDC_SPLASH_ONCE, IDC_SPLASH_PLAY_FOR, IDC_SPLASH_SOUND_LENGTH, IDC_SPLASH_SOUND_SPIN,
-                 IDC_SPLASH_SOUND_UNIT},
-                Checked(IDC_SPLASH_SOUND));
+    EnableItems(
+        {IDC_SPLASH_SOUND_LABEL, IDC_SPLASH_SOUND_FILE, IDC_SPLASH_SOUND_BROWSE, IDC_SPLASH_LOOP, IDC_SPLASH_ONCE,
+         IDC_SPLASH_PLAY_FOR, IDC_SPLASH_SOUND_LENGTH, IDC_SPLASH_SOUND_SPIN, IDC_SPLASH_SOUND_UNIT},
+        Checked(IDC_SPLASH_SOUND));
     return true;
 }
 
@@ -100,16 +94,14 @@ bool CSplashForm::OnButton(WORD id) {
     return false;
 }
 
-bool CSplashForm::SaveSettings() {
-    if (!splash_) return false;
-    splash_->Image = Checked(IDC_SPLASH_IMAGE);
-    splash_->ImageFile = Text(IDC_SPLASH_IMAGE_FILE);
-    splash_->Length = Seconds(IDC_SPLASH_LENGTH);
-    splash_->Sound = Checked(IDC_SPLASH_SOUND);
-    splash_->SoundFile = Text(IDC_SPLASH_SOUND_FILE);
-    splash_->SoundOption = Checked(IDC_SPLASH_LOOP)       ? CSettingsSplash::kLoopWhileShown
-                           : Checked(IDC_SPLASH_PLAY_FOR) ? CSettingsSplash::kPlayForSoundLength
-                                                          : CSettingsSplash::kPlayOnce;
-    splash_->SoundLength = Seconds(IDC_SPLASH_SOUND_LENGTH);
-    return splash_->SaveRecord();
+void CSplashForm::Store(CSettingsSplash& record) {
+    record.Image = Checked(IDC_SPLASH_IMAGE);
+    record.ImageFile = Text(IDC_SPLASH_IMAGE_FILE);
+    record.Length = Seconds(IDC_SPLASH_LENGTH);
+    record.Sound = Checked(IDC_SPLASH_SOUND);
+    record.SoundFile = Text(IDC_SPLASH_SOUND_FILE);
+    record.SoundOption = Checked(IDC_SPLASH_LOOP)       ? CSettingsSplash::kLoopWhileShown
+                         : Checked(IDC_SPLASH_PLAY_FOR) ? CSettingsSplash::kPlayForSoundLength
+                                                        : CSettingsSplash::kPlayOnce;
+    record.SoundLength = Seconds(IDC_SPLASH_SOUND_LENGTH);
 }

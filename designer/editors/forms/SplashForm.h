@@ -1,18 +1,17 @@
 #pragma once
 // The splash step: a picture shown for some seconds and a sound played
 // once, in a loop or for some seconds (both 0 to 30).
-#include "SettingsForm.h"
+#include "RecordForm.h"
+#include "records/SettingsSplash.h"
 
-class CSettingsSplash;
-
-class CSplashForm : public CSettingsForm {
+class CSplashForm : public CRecordForm<CSettingsSplash> {
 public:
     explicit CSplashForm(IDesignerHost& host);
-    bool LoadSettings(CSettings* record) override;
-    bool SaveSettings() override;
     bool UpdateControls() override;
 
 protected:
+    void Fill(CSettingsSplash& record) override;
+    void Store(CSettingsSplash& record) override;
     BOOL OnInitDialog() override;
     void OnEdited(WORD id, WORD notifyCode) override;
     bool OnButton(WORD id) override;
@@ -22,6 +21,4 @@ private:
     void SetSeconds(int id, int seconds);
     int Seconds(int id);
     void Browse(int id, UINT titleId, UINT filterId);
-
-    CSettingsSplash* splash_ = nullptr;
 };
