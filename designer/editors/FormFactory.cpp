@@ -5,6 +5,7 @@
 #include "forms/DriverForm.h"
 #include "forms/GeneralForm.h"
 #include "forms/IconForm.h"
+#include "forms/InstallForm.h"
 #include "forms/LicenseForm.h"
 #include "forms/SecurityForm.h"
 #include "forms/SplashForm.h"
@@ -17,7 +18,8 @@ std::unique_ptr<CSettingsForm> CreateFormFor(const CSettings* record, IDesignerH
         case kSettingLicense: return std::make_unique<CLicenseForm>(host);
         case kSettingSecurity: return std::make_unique<CSecurityForm>(host);
         case kSettingDriver: return std::make_unique<CDriverForm>(host);
-        // The install, action, button and menu forms come next.
+        case kSettingInstall: return std::make_unique<CInstallForm>(host);
+        // The action, button and menu forms come next.
         default: return std::make_unique<CStepFormStandIn>(host);
     }
 }

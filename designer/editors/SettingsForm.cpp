@@ -15,7 +15,7 @@ namespace {
 constexpr COLORREF kBannerColour = RGB(59, 31, 110);
 
 bool IsEdit(WORD notifyCode, HWND control) {
-    if (notifyCode == EN_CHANGE || notifyCode == CBN_SELCHANGE) return true;
+    if (notifyCode == EN_CHANGE || notifyCode == CBN_SELCHANGE || notifyCode == CBN_EDITCHANGE) return true;
     if (notifyCode != BN_CLICKED || !control) return false;
     const LONG_PTR kind = GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK;
     return kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX || kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON;

@@ -501,3 +501,33 @@ TEST(Designer, TheFormsKeepWhatTheAuthorTypedThroughSelectionAndRestart) {
     ASSERT_TRUE(testwin::WaitUntil([&] { return Text(FormItem(main, kDiscLabel)) == "My Disc"; }));
     EXPECT_TRUE(CloseDesigner(again, main));
 }
+
+TEST(Designer, TheInstallFormStoresTheFileTypeChosenAndShowsItAgain) {
+    constexpr int kInstallByViewer = 1606;
+    constexpr int kInstallType = 1608;
+    DesignerDirectory directory;
+    directory.WriteProjects({"Demo"});
+    const std::string settings = directory.Path("ProjectsV3\\Demo\\Settings.ini");
+    auto designer = directory.Start();
+    HWND main = WaitForMainWindow(designer);
+    ASSERT_NE(main, nullptr);
+    HWND tree = StepTree(main);
+    ASSERT_TRUE(SelectTreeNode(tree, "AutoRun Menu"));
+    AddActionNamed(designer, main, "Install software that you include on the disc");
+    ASSERT_TRUE(TreeShows(tree, {"AutoRun Menu", "  Button: Exit", "Install"}));
+    HWND type = FormItem(main, kInstallType);
+    ASSERT_NE(type, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(type)) << "only for the viewer-based choice";
+    e2e::PressButton(FormItem(main, kInstallByViewer));
+    ASSERT_TRUE(testwin::WaitUntil([&] { return IsWindowEnabled(type) != FALSE; }));
+    // "*.htm" and not "*.html", whose text begins the same way.
+    SendMessageA(type, CB_SELECTSTRING, WPARAM(-1), LPARAM("*.htm "));
+    SendMessageA(GetParent(type), WM_COMMAND, MAKEWPARAM(kInstallType, CBN_SELCHANGE), LPARAM(type));
+    ASSERT_TRUE(SelectTreeNode(tree, "AutoRun Menu"));
+    EXPECT_EQ(ReadIni(settings, "Root.2", "When"), "3");
+    EXPECT_EQ(ReadIni(settings, "Root.2", "FileExtension"), "htm");
+    ASSERT_TRUE(SelectTreeNode(tree, "Install"));
+    type = FormItem(main, kInstallType);
+    EXPECT_TRUE(testwin::WaitUntil([&] { return Text(type) == "*.htm (HTML Document)"; })) << Text(type);
+    EXPECT_TRUE(CloseDesigner(designer, main));
+}
