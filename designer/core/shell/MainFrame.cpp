@@ -157,7 +157,7 @@ void CMainFrame::SetViewMode(int mode) {
     projects_.SetViewMode(viewMode_);
     // The form adapts to the mode: it saves and loads its record again.
     if (form_) {
-        form_->SaveSettings();
+        SaveShownForm();
         form_->LoadSettings(currentRecord_);
         if (currentRecord_ && currentRecord_->SettingType() == kSettingHtml) form_->UpdateControls();
     }

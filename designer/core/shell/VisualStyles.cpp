@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ProcAddress.h"
+#include "RegistryUtil.h"
 
 
 namespace {
@@ -21,17 +22,10 @@ bool SystemShowsATheme() {
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
     if (!GetVersionExA(&version) || version.dwMajorVersion <= 4) return false;
 #pragma GCC diagnostic pop
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Appearance", 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return true;
-    }
-    char current[256] = {};
-    DWORD size = sizeof(current) - 1;
-    DWORD type = 0;
-    const bool read = RegQueryValueExA(key, "Current", nullptr, &type, reinterpret_cast<BYTE*>(current), &size) ==
-                          ERROR_SUCCESS && type == REG_SZ;
-    RegCloseKey(key);
-    return !read || std::string(current) != "Windows Standard";
+    // Without the value (no appearance scheme stored) a theme is in use.
+    std::string current;
+    const bool read = ReadPathValue("HKEY_CURRENT_USER\\Control Panel\\Appearance", "Current", current);
+    return !read || current != "Windows Standard";
 }
 
 }  // namespace

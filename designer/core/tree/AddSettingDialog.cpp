@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ControlPlacement.h"
+#include "StepPictures.h"
 
 #include "DesignerHelp.h"
 #include "DesignerMessage.h"
@@ -18,17 +19,6 @@ namespace {
 constexpr int kMaxButtonName = 32;
 constexpr int kActionHelp = 460;
 constexpr int kButtonHelp = 630;
-constexpr COLORREF kTransparent = RGB(255, 0, 255);
-
-wingui::ImageList StepPictures(int size) {
-    wingui::ImageList list(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, IDB_STEP_LAST - IDB_STEP_FIRST + 1, 0));
-    for (int id = IDB_STEP_FIRST; id <= IDB_STEP_LAST; ++id) {
-        wingui::Bitmap picture(static_cast<HBITMAP>(
-            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, size, size, LR_DEFAULTCOLOR)));
-        ImageList_AddMasked(list.Get(), picture.Get(), kTransparent);
-    }
-    return list;
-}
 
 }  // namespace
 
@@ -46,8 +36,10 @@ void CAddSettingDialog::SetInitialKind(std::int32_t settingType, std::int32_t ac
 }
 
 BOOL CAddSettingDialog::OnInitDialog() {
-    smallPictures_ = StepPictures(16);
-    largePictures_ = StepPictures(32);
+    // By resource id: a choice's picture is its bitmap id less the first.
+    const auto ids = {384u, 385u, 386u, 387u, 388u, 389u, 390u, 391u, 392u, 393u, 394u, 395u, 396u, 397u, 398u};
+    smallPictures_ = LoadStepPictures(16, ids);
+    largePictures_ = LoadStepPictures(32, ids);
     // The picture is drawn by the dialog, with its transparent corners.
     HWND picture = Item(IDC_SETTING_PICTURE);
     SetWindowLongPtrA(picture, GWL_STYLE, (GetWindowLongPtrA(picture, GWL_STYLE) & ~LONG_PTR(SS_TYPEMASK)) | SS_OWNERDRAW);

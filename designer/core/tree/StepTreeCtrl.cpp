@@ -6,22 +6,11 @@
 
 #include "Settings.h"
 #include "SettingsList.h"
-
-namespace {
-
-// The bitmaps in the order of the image indexes StepImageIndex gives.
-constexpr UINT kImageBitmaps[] = {386, 385, 384, 387, 388, 389, 390, 391, 392, 393, 394, 395, 396, 397, 398};
-constexpr COLORREF kTransparent = RGB(255, 0, 255);
-
-}  // namespace
+#include "StepPictures.h"
 
 void CStepTreeCtrl::LoadImages() {
-    images_.Reset(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, int(std::size(kImageBitmaps)), 0));
-    for (UINT id : kImageBitmaps) {
-        wingui::Bitmap picture(static_cast<HBITMAP>(
-            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 16, 16, LR_DEFAULTCOLOR)));
-        ImageList_AddMasked(images_.Get(), picture.Get(), kTransparent);
-    }
+    // In the order of the image indexes StepImageIndex gives.
+    images_ = LoadStepPictures(16, {386, 385, 384, 387, 388, 389, 390, 391, 392, 393, 394, 395, 396, 397, 398});
     SetImageList(images_.Get());
 }
 

@@ -8,6 +8,7 @@
 #include "RenameDialog.h"
 #include "ResourceString.h"
 #include "util/LocalFiles.h"
+#include "util/PathNames.h"
 #include "../../resource.h"
 
 namespace {
@@ -20,10 +21,10 @@ wingui::FileDialogOptions DialogOptions(const ProjectFileRequest& request, const
     options.filter = wingui::LoadResourceString(request.filterId);
     options.initialDirectory = base;
     if (!path.empty()) {
-        const std::string current = FullProjectPath(base, path);
+        const std::string current = JoinProjectPath(base, path);
         if (IsExistingFile(current)) {
-            options.initialDirectory = current.substr(0, current.find_last_of('\\'));
-            options.initialName = FileNamePart(current);
+            options.initialDirectory = GetDirectoryPart(current);
+            options.initialName = GetFileName(current, false);
         }
     }
     return options;
@@ -38,7 +39,7 @@ Outcome CopyIntoProject(HWND owner, const ProjectFileRequest& request, const std
     if (!request.rootOnly && !ChooseProjectDirectory(owner, IDS_COPY_DESTINATION, base, true, destination)) {
         return Outcome::kAgain;
     }
-    std::string name = FileNamePart(chosen);
+    std::string name = GetFileName(chosen, false);
     if (!CheckFileNameLength(owner, name)) return Outcome::kAgain;
     const std::string target = CopyDestination(base, destination, name);
     // Never over a file that is there already: it may be another step's.
@@ -57,7 +58,7 @@ bool ChooseProjectFile(HWND owner, const ProjectFileRequest& request, const std:
         const auto picked = wingui::ChooseFileToOpen(owner, DialogOptions(request, base, path));
         if (!picked) return false;
         std::string chosen = *picked;
-        if (request.requireExtension && ExtensionOf(FileNamePart(chosen)).empty()) {
+        if (request.requireExtension && GetExtension(chosen).empty()) {
             ShowDesignerMessage(owner, IDS_FILE_WITHOUT_TYPE, MB_OK | MB_ICONERROR, {chosen});
             continue;
         }
@@ -70,7 +71,7 @@ bool ChooseProjectFile(HWND owner, const ProjectFileRequest& request, const std:
         }
         const auto relative = RelativeToProject(base, chosen);
         if (!relative) continue;
-        if (request.rootOnly && !IsInProjectRoot(*relative)) {
+        if (request.rootOnly && !IsRootLevelName(*relative)) {
             ShowDesignerMessage(owner, IDS_FILE_NOT_IN_ROOT, MB_OK | MB_ICONERROR, {base});
             continue;
         }
@@ -94,7 +95,7 @@ bool ChooseProjectDirectory(HWND owner, UINT titleId, const std::string& base, b
 }
 
 bool CheckFileNameLength(HWND owner, std::string& fileName) {
-    const std::string extension = ExtensionOf(fileName);
+    const std::string extension = GetExtension(fileName);
     while (IsTooLongForDisc(fileName)) {
         CRenameDialog rename(fileName);
         rename.SetTitle(wingui::LoadResourceString(IDS_RENAME_FILE));

@@ -7,9 +7,6 @@
 inline constexpr std::size_t kMaxDiscFileName = 108;
 
 bool IsTooLongForDisc(std::string_view fileName);
-// The extension after the last full stop of the name, without it; empty
-// when there is none.
-std::string ExtensionOf(std::string_view fileName);
 // The new name, with "." and the old extension added when its own
 // extension differs (any case).
 std::string KeepingExtension(std::string_view newName, std::string_view oldExtension);

@@ -3,6 +3,7 @@
 #include "FileNameLength.h"
 #include "FormRules.h"
 #include "ProjectFilePaths.h"
+#include "util/PathNames.h"
 
 namespace {
 
@@ -20,12 +21,12 @@ TEST(ProjectFilePaths, FilesBelowTheProjectAreStoredWithOneLeadingBackslash) {
         {"C:\\Discs\\Demo", "C:\\Discs\\Demo\\", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(RelativeToProject(c.base, c.chosen), c.relative) << c.chosen;
-    EXPECT_EQ(FullProjectPath("C:\\Discs\\Demo\\", "\\Docs\\Manual.pdf"), "C:\\Discs\\Demo\\Docs\\Manual.pdf");
+    EXPECT_EQ(JoinProjectPath("C:\\Discs\\Demo\\", "\\Docs\\Manual.pdf"), "C:\\Discs\\Demo\\Docs\\Manual.pdf");
     EXPECT_EQ(CopyDestination("C:\\Discs\\Demo", "\\", "Logo.bmp"), "C:\\Discs\\Demo\\Logo.bmp");
     EXPECT_EQ(CopyDestination("C:\\Discs\\Demo", "\\Images", "Logo.bmp"), "C:\\Discs\\Demo\\Images\\Logo.bmp");
-    EXPECT_TRUE(IsInProjectRoot("\\Logo.bmp"));
-    EXPECT_FALSE(IsInProjectRoot("\\Images\\Logo.bmp"));
-    EXPECT_EQ(FileNamePart("D:\\Other\\Logo.bmp"), "Logo.bmp");
+    EXPECT_TRUE(IsRootLevelName("\\Logo.bmp"));
+    EXPECT_FALSE(IsRootLevelName("\\Images\\Logo.bmp"));
+    EXPECT_EQ(GetFileName("D:\\Other\\Logo.bmp", false), "Logo.bmp");
 }
 
 TEST(ProjectFilePaths, FoldersBelowTheProjectAreStoredRelativeAndTheRootAsOneBackslash) {
@@ -38,8 +39,8 @@ TEST(ProjectFilePaths, FoldersBelowTheProjectAreStoredRelativeAndTheRootAsOneBac
 TEST(FileNameLength, NamesLongerThan108AreRenamedKeepingTheirExtension) {
     EXPECT_FALSE(IsTooLongForDisc(std::string(104, 'a') + ".pdf"));
     EXPECT_TRUE(IsTooLongForDisc(std::string(105, 'a') + ".pdf"));
-    EXPECT_EQ(ExtensionOf("Manual.v2.PDF"), "PDF");
-    EXPECT_EQ(ExtensionOf("README"), "");
+    EXPECT_EQ(GetExtension("Manual.v2.PDF"), "PDF");
+    EXPECT_EQ(GetExtension("README"), "");
     EXPECT_EQ(KeepingExtension("Short", "pdf"), "Short.pdf");
     EXPECT_EQ(KeepingExtension("Short.PDF", "pdf"), "Short.PDF");
     EXPECT_EQ(KeepingExtension("Short.txt", "pdf"), "Short.txt.pdf");
