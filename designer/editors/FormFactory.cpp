@@ -2,10 +2,13 @@
 
 #include "Settings.h"
 #include "StepFormStandIn.h"
+#include "forms/ButtonForm.h"
 #include "forms/DriverForm.h"
 #include "forms/GeneralForm.h"
+#include "forms/HtmlForm.h"
 #include "forms/IconForm.h"
 #include "forms/InstallForm.h"
+#include "forms/LaunchForm.h"
 #include "forms/LicenseForm.h"
 #include "forms/SecurityForm.h"
 #include "forms/SplashForm.h"
@@ -19,7 +22,10 @@ std::unique_ptr<CSettingsForm> CreateFormFor(const CSettings* record, IDesignerH
         case kSettingSecurity: return std::make_unique<CSecurityForm>(host);
         case kSettingDriver: return std::make_unique<CDriverForm>(host);
         case kSettingInstall: return std::make_unique<CInstallForm>(host);
-        // The action, button and menu forms come next.
+        case kSettingLaunch: return std::make_unique<CLaunchForm>(host);
+        case kSettingButton: return std::make_unique<CButtonDefinedForm>(host);
+        case kSettingHtml: return std::make_unique<CHtmlForm>(host);
+        // Records the designer has no form for (the viewer record is never a step).
         default: return std::make_unique<CStepFormStandIn>(host);
     }
 }

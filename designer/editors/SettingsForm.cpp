@@ -7,6 +7,7 @@
 #include "ProjectNames.h"
 #include "Settings.h"
 #include "StepTree.h"
+#include "VendorSite.h"
 #include "WindowText.h"
 #include "../resource.h"
 
@@ -30,7 +31,13 @@ BOOL CSettingsForm::OnInitDialog() {
     lstrcpynA(description.lfFaceName, "Arial", LF_FACESIZE);
     bannerFont_.Reset(CreateFontIndirectA(&description));
     if (HWND banner = Item(IDC_FORM_BANNER)) SendMessageA(banner, WM_SETFONT, WPARAM(bannerFont_.Get()), FALSE);
-    buttons_.Add(Handle(), IDC_FORM_HELP, "Help", false);
+    pictureButtons_.Add(Handle(), IDC_FORM_HELP);
+    // The forms that show pictures point to where custom ones are made.
+    if (HWND link = Item(IDC_GRAPHICS_LINK)) {
+        graphicsLink_.Attach(link);
+        graphicsLink_.EnableToolTip(false);
+        graphicsLink_.SetUrl(VendorPageAddress(kGraphicsPage));
+    }
     if (CSettings* record = host_.CurrentRecord()) LoadSettings(record);
     return TRUE;
 }
@@ -68,7 +75,7 @@ bool CSettingsForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
         result = INT_PTR(GetSysColorBrush(COLOR_BTNFACE));
         return true;
     }
-    if (message == WM_DRAWITEM && buttons_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+    if (message == WM_DRAWITEM && pictureButtons_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
         result = TRUE;
         return true;
     }
@@ -98,6 +105,8 @@ void CSettingsForm::EnableItems(std::initializer_list<int> ids, bool enabled) {
 void CSettingsForm::ShowItems(std::initializer_list<int> ids, bool shown) {
     for (int id : ids) ShowWindow(Item(id), shown ? SW_SHOW : SW_HIDE);
 }
+
+void CSettingsForm::Repaint() { RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
 
 void CSettingsForm::FillChoices(int id, std::initializer_list<std::pair<const char*, int>> choices) {
     Filling filling(*this);

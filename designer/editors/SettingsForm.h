@@ -10,7 +10,8 @@
 #include "DesignerHost.h"
 #include "Dialog.h"
 #include "Handles.h"
-#include "TextButtons.h"
+#include "HoverBitmapButton.h"
+#include "controls/HyperLink.h"
 
 class CSettings;
 
@@ -40,6 +41,9 @@ protected:
     virtual bool OnButton(WORD /*id*/) { return false; }
 
     IDesignerHost& Host() { return host_; }
+    void SetHelpTopic(int topic) { helpTopic_ = topic; }
+    // A picture button of the template besides the help button (arrows).
+    void AddPictureButton(int id) { pictureButtons_.Add(Handle(), id); }
     void SetBanner(const std::string& text);
     std::string ProjectDirectory();
 
@@ -63,6 +67,8 @@ protected:
     bool Checked(int id) const;
     void EnableItems(std::initializer_list<int> ids, bool enabled);
     void ShowItems(std::initializer_list<int> ids, bool shown);
+    // After controls were moved, shown or hidden: the whole form again.
+    void Repaint();
     // A drop-down list of texts, each with its value.
     void FillChoices(int id, std::initializer_list<std::pair<const char*, int>> choices);
     void SelectChoice(int id, int value);
@@ -73,5 +79,6 @@ private:
     int helpTopic_;
     bool filling_ = false;
     wingui::Font bannerFont_;
-    CTextButtons buttons_;
+    CHoverBitmapButtons pictureButtons_;
+    wingui::CHyperLink graphicsLink_;
 };

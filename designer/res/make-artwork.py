@@ -232,11 +232,46 @@ def button_set(base, w, h, face):
 
 
 def help_set():
-    for letter, ground in {"U": VIOLET, "R": ACCENT, "D": INK, "F": VIOLET, "X": GREY}.items():
-        big = Canvas(22, 22, WHITE)
-        big.disc(11, 11, 10.5, ground)
+    # The tree pane's help buttons (with a rollover picture) and the forms'
+    # hover buttons share the disc; magenta is the transparent colour.
+    looks = {"U": (VIOLET, None), "R": (ACCENT, None), "D": (INK, None), "F": (VIOLET, ACCENT), "X": (GREY, None)}
+    for letter, (ground, ring) in looks.items():
+        big = Canvas(22, 22, (255, 0, 255))
+        big.disc(11, 11, 10.5, ring or ground)
+        if ring:
+            big.disc(11, 11, 8.5, ground)
         big.text(6, 4, "?", 2, WHITE)
         big.save(f"Help{letter}.bmp")
+
+
+def triangle(c, cx, top, half, height, pointing_up, colour):
+    for row in range(height):
+        span = half * (row + 1) / height if pointing_up else half * (height - row) / height
+        y = top + row
+        c.rect(round(cx - span), y, round(cx + span), y + 1, colour)
+
+
+def hover_sets():
+    # The themed pictures ("XP...") are glyphs alone, drawn over the
+    # system's button face; the plain ones carry their own round face.
+    looks = {"U": (VIOLET, None), "D": (INK, None), "F": (VIOLET, ACCENT), "X": (GREY, None)}
+    for name, glyph in (("Help", "?"), ("Up", "up"), ("Down", "down")):
+        for letter, (ground, ring) in looks.items():
+            if name != "Help":
+                plain = Canvas(22, 22, (255, 0, 255))
+                plain.disc(11, 11, 10.5, ring or ground)
+                if ring:
+                    plain.disc(11, 11, 8.5, ground)
+                triangle(plain, 11, 7, 6, 8, glyph == "up", WHITE)
+                plain.save(f"{name}{letter}.bmp")
+            themed = Canvas(16, 16, (255, 0, 255))
+            ink = ring or ground
+            if glyph == "?":
+                themed.disc(8, 8, 7.5, ink)
+                themed.text(6, 4, "?", 1, WHITE)
+            else:
+                triangle(themed, 8, 4, 6, 8, glyph == "up", ink)
+            themed.save(f"XP{name}{letter}.bmp")
 
 
 # ---------------------------------------------------------------- banner, splash, about
@@ -311,6 +346,7 @@ button_set("TxtButton", 104, 22, ((250, 248, 255), (226, 218, 244)))
 button_set("TreeButton", 104, 22, ((255, 240, 222), (246, 210, 170)))
 button_set("BigButton", 66, 30, ((250, 248, 255), (214, 202, 240)))
 help_set()
+hover_sets()
 banner()
 splash()
 about()

@@ -1,5 +1,7 @@
 #include "DesignerFixture.h"
 
+#include <gtest/gtest.h>
+
 #include <commctrl.h>
 
 #include <functional>
@@ -181,6 +183,23 @@ HWND FindControl(HWND mainWindow, int id) {
 }
 
 HWND StepTree(HWND mainWindow) { return FindControl(mainWindow, 1002); }
+
+HWND FormItem(HWND mainWindow, int id) {
+    HWND item = nullptr;
+    testwin::WaitUntil([&] { return (item = FindControl(mainWindow, id)) != nullptr; });
+    return item;
+}
+
+void AddActionNamed(const e2e::RunningProgram& designer, HWND mainWindow, const char* entry) {
+    constexpr int kAddAction = 1338;
+    constexpr int kSettingList = 1341;
+    e2e::PressButton(FindControl(mainWindow, kAddAction));
+    HWND add = WaitForDialog(designer, "Add Action");
+    ASSERT_NE(add, nullptr);
+    ASSERT_NE(SendDlgItemMessageA(add, kSettingList, LB_SELECTSTRING, WPARAM(-1), LPARAM(entry)), LB_ERR) << entry;
+    e2e::PressDialogButton(add, IDOK);
+    ASSERT_TRUE(testwin::WaitForWindowGone(add, 10000));
+}
 
 std::string ReadIni(const std::string& file, const std::string& section, const std::string& key) {
     char value[2048] = {};

@@ -51,6 +51,12 @@ bool SelectTreeNode(HWND tree, const std::string& text);
 HWND StepTree(HWND mainWindow);
 HWND FindControl(HWND mainWindow, int id);
 
+// A control of the shown form, waited for while the form is being made.
+HWND FormItem(HWND mainWindow, int id);
+// Adds an action of the kind named by its entry after the selected step,
+// through the Add Action dialog.
+void AddActionNamed(const e2e::RunningProgram& designer, HWND mainWindow, const char* entry);
+
 std::string ReadIni(const std::string& file, const std::string& section, const std::string& key);
 
 // Ends the designer through its close box, answering No to the question

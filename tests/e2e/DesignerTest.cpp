@@ -412,29 +412,12 @@ TEST(Designer, AtLargerScreenScalingTheWindowAndItsPanesGrow) {
 namespace {
 
 constexpr int kGeneral = 1198;
-constexpr int kSettingList = 1341;
 constexpr int kDiscLabel = 1500;
 constexpr int kSplashImage = 1520;
 constexpr int kSplashImageFile = 1522;
 constexpr int kSplashLength = 1525;
 constexpr int kLicenseLabelEdit = 1552;
 constexpr int kEditText = 1590;
-
-// Adds an action of the kind named by its entry after the selected step.
-void AddActionNamed(const e2e::RunningProgram& designer, HWND main, const char* entry) {
-    Press(main, kAddAction);
-    HWND add = WaitForDialog(designer, "Add Action");
-    ASSERT_NE(add, nullptr);
-    ASSERT_NE(SendDlgItemMessageA(add, kSettingList, LB_SELECTSTRING, WPARAM(-1), LPARAM(entry)), LB_ERR) << entry;
-    e2e::PressDialogButton(add, IDOK);
-    ASSERT_TRUE(testwin::WaitForWindowGone(add, 10000));
-}
-
-HWND FormItem(HWND main, int id) {
-    HWND item = nullptr;
-    testwin::WaitUntil([&] { return (item = FindControl(main, id)) != nullptr; });
-    return item;
-}
 
 }  // namespace
 

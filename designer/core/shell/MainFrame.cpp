@@ -10,6 +10,7 @@
 #include "FormFactory.h"
 #include "ResourceString.h"
 #include "Settings.h"
+#include "HoverBitmapButton.h"
 #include "VendorSite.h"
 #include "../../resource.h"
 
@@ -53,6 +54,7 @@ CMainFrame::~CMainFrame() {
     treeForm_.ReleaseNodes();
     form_.reset();
     Destroy();
+    CHoverBitmapButton::SetVisualStyles(nullptr);
     if (theMainFrame == this) theMainFrame = nullptr;
 }
 
@@ -65,6 +67,7 @@ bool CMainFrame::Create() {
         return false;
     }
     visualStyles_.Prepare(Handle());
+    CHoverBitmapButton::SetVisualStyles(&visualStyles_);
     if (!CreatePanes()) return false;
 
     SetWindowPos(Handle(), nullptr, 0, 0, place.right, place.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -218,7 +221,7 @@ void CMainFrame::ProjectBoxChanged() {
 }
 
 void CMainFrame::OpenVendorPage(const char* page) {
-    const std::string address = std::string(kVendorSite) + page;
+    const std::string address = VendorPageAddress(page);
     ShellExecuteA(Handle(), "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

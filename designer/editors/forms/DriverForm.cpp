@@ -17,7 +17,10 @@ CDriverForm::CDriverForm(IDesignerHost& host) : CRecordForm(IDD_DRIVER_FORM, hos
 
 BOOL CDriverForm::OnInitDialog() {
     list_.Attach(Item(IDC_DRIVER_LIST));
-    return CSettingsForm::OnInitDialog();
+    const BOOL result = CSettingsForm::OnInitDialog();
+    AddPictureButton(IDC_DRIVER_UP);
+    AddPictureButton(IDC_DRIVER_DOWN);
+    return result;
 }
 
 void CDriverForm::Fill(CSettingsDriver&) { ShowDirectories(0); }
