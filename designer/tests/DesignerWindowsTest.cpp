@@ -9,6 +9,7 @@
 #include "AddSettingDialog.h"
 #include "ProjectFilePicker.h"
 #include "DialogDriver.h"
+#include "HoverBitmapButton.h"
 #include "RenameDialog.h"
 #include "SplashThread.h"
 #include "../resource.h"
@@ -199,6 +200,53 @@ TEST(ProjectFilePicker, ALongFileNameIsRenamedKeepingItsExtension) {
     EXPECT_EQ(name, "Manual.pdf");
     std::string fits = std::string(104, 'f') + ".pdf";
     EXPECT_TRUE(CheckFileNameLength(nullptr, fits)) << "108 characters need no dialog";
+}
+
+}  // namespace
+
+namespace {
+
+// The colour the button paints at a point when drawn in the state.
+COLORREF DrawnColour(CHoverBitmapButton& button, UINT itemState, int x, int y) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, 22, 22);
+    HGDIOBJ previous = SelectObject(dc, canvas);
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.hwndItem = button.Handle();
+    item.hDC = dc;
+    item.rcItem = {0, 0, 22, 22};
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = itemState;
+    button.DrawItem(item);
+    const COLORREF colour = GetPixel(dc, x, y);
+    SelectObject(dc, previous);
+    DeleteObject(canvas);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+TEST(HoverBitmapButton, DrawsThePictureOfItsStateAndLightsUpUnderTheMouse) {
+    HWND window = CreateWindowA("BUTTON", "Help", WS_POPUP | BS_OWNERDRAW, 0, 0, 22, 22, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    CHoverBitmapButton button;
+    ASSERT_TRUE(button.Attach(window));
+    EXPECT_EQ(button.PictureSet(), "Help") << "no visual style here";
+    const COLORREF violet = RGB(104, 76, 178);
+    const COLORREF accent = RGB(236, 146, 52);
+    EXPECT_EQ(DrawnColour(button, 0, 1, 11), violet);
+    EXPECT_EQ(DrawnColour(button, ODS_FOCUS, 1, 11), accent) << "the focused picture has its ring";
+    EXPECT_EQ(DrawnColour(button, ODS_DISABLED | ODS_FOCUS, 1, 11), RGB(170, 170, 176));
+    EXPECT_EQ(DrawnColour(button, 0, 0, 0), GetSysColor(COLOR_BTNFACE)) << "the corners are the button face";
+    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(button.IsHovering());
+    EXPECT_EQ(DrawnColour(button, 0, 1, 11), accent) << "under the mouse it looks focused";
+    SendMessageA(window, WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(button.IsHovering());
+    DestroyWindow(window);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "Dialog.h"
 #include "DialogDriver.h"
 #include "FrameworkTestIds.h"
+#include "controls/HyperLink.h"
 #include "controls/ImageList.h"
 #include "controls/ListBox.h"
 #include "controls/PopupMenu.h"
@@ -129,6 +130,52 @@ TEST_F(ControlsTest, APopupMenuAnswersTheCommandChosenWithoutSendingIt) {
     });
     EXPECT_EQ(menu.Track(owner, {20, 20}), UINT(ID_TEST_CLOSE));
     keys.Finish();
+}
+
+}  // namespace
+
+namespace {
+
+RECT PlaceOf(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+TEST_F(ControlsTest, ALinkFitsItsTextKeepingItsCentreAndOpensItsAddress) {
+    HWND control = pane_.Item(IDC_LINK);
+    const RECT designed = PlaceOf(control);
+    wingui::CHyperLink link;
+    ASSERT_TRUE(link.Attach(control));
+    const RECT fitted = PlaceOf(control);
+    EXPECT_LT(fitted.right - fitted.left, designed.right - designed.left) << "as wide as its text";
+    EXPECT_LT(fitted.bottom - fitted.top, designed.bottom - designed.top);
+    EXPECT_NEAR((fitted.left + fitted.right) / 2, (designed.left + designed.right) / 2, 1);
+    EXPECT_NEAR((fitted.top + fitted.bottom) / 2, (designed.top + designed.bottom) / 2, 1);
+    EXPECT_EQ(link.Url(), "");
+    link.SetUrl("http://www.example.com/Client/Graphics.asp");
+    EXPECT_EQ(testwin::WindowText(control), "Open the vendor's page") << "a text of its own stays";
+    EXPECT_EQ(SendMessageA(control, WM_SETCURSOR, WPARAM(control), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE);
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_HAND));
+}
+
+TEST(HyperLinkRules, TheBrowserCommandIsCutBeforeTheQuotedPlaceholder) {
+    struct Case {
+        const char* registered;
+        const char* command;
+    };
+    const Case cases[] = {
+        {"\"C:\\Web\\browse.exe\" -nohome \"%1\"", "\"C:\\Web\\browse.exe\" -nohome  http://x.example/"},
+        {"browse.exe %1 -new", "browse.exe  http://x.example/"},
+        {"browse.exe", "browse.exe http://x.example/"},
+        {"browse.exe -url=%1 \"%1\"", "browse.exe -url=%1  http://x.example/"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(wingui::BrowserCommandFor(c.registered, "http://x.example/"), c.command) << c.registered;
+    }
+    EXPECT_EQ(wingui::LinkFailureReason(31), "There is no application associated\nwith the given filename extension.");
+    EXPECT_EQ(wingui::LinkFailureReason(99), "Unknown Error (99) occurred.");
 }
 
 }  // namespace

@@ -153,6 +153,8 @@ TEST(DesignerForms, TheActionFormFitsEachKindAndKeepsWhatTheAuthorSet) {
     Type(main, kLaunchFile, "info@example.com");
     Type(main, kLaunchParameters, "Brochure");
     Type(main, kLaunchBody, kEmailBody);
+    e2e::WaitUntilPainted(main);
+    e2e::SaveScreenshot(main, "designer-action-email");
 
     // A program from the disc: the registry rows come with the Advanced view
     // and push the options 80 pixels down; once chosen they stay.

@@ -416,6 +416,9 @@ constexpr int kDiscLabel = 1500;
 constexpr int kSplashImage = 1520;
 constexpr int kSplashImageFile = 1522;
 constexpr int kSplashLength = 1525;
+constexpr int kLicenseActive = 1540;
+constexpr int kLicenseCustomize = 1546;
+constexpr int kLicenseTitle = 1549;
 constexpr int kLicenseLabelEdit = 1552;
 constexpr int kEditText = 1590;
 
@@ -434,6 +437,8 @@ TEST(Designer, TheFormsKeepWhatTheAuthorTypedThroughSelectionAndRestart) {
     Press(main, kGeneral);
     ASSERT_TRUE(testwin::WaitUntil([&] { return Text(FindControl(main, kFormBanner)) == "General"; }));
     SetWindowTextA(FormItem(main, kDiscLabel), "  My Disc  ");
+    e2e::WaitUntilPainted(main);
+    e2e::SaveScreenshot(main, "designer-general-form");
     EXPECT_EQ(ReadIni(settings, "General", "AutorunUpdated"), "false") << "every edit marks the project";
     ASSERT_TRUE(SelectTreeNode(tree, "AutoRun Menu"));
     EXPECT_EQ(ReadIni(settings, "General", "WindowsLabel"), "My Disc");
@@ -455,14 +460,21 @@ TEST(Designer, TheFormsKeepWhatTheAuthorTypedThroughSelectionAndRestart) {
     ASSERT_TRUE(TreeShows(tree, {"AutoRun Menu", "  Button: Exit", "Splash", "License"}));
     EXPECT_EQ(ReadIni(settings, "Root.2", "Length"), "30");
     EXPECT_EQ(ReadIni(settings, "Root.2", "Image"), "true");
+    e2e::PressButton(FormItem(main, kLicenseActive));
+    e2e::PressButton(FormItem(main, kLicenseCustomize));
+    ASSERT_TRUE(testwin::WaitUntil([&] { return IsWindowVisible(FormItem(main, kLicenseLabelEdit)) != FALSE; }));
+    SetWindowTextA(FormItem(main, kLicenseTitle), "Before you begin");
     e2e::PressButton(FormItem(main, kLicenseLabelEdit));
     HWND edit = WaitForDialog(designer, "Text for Message");
     ASSERT_NE(edit, nullptr);
     SetDlgItemTextA(edit, kEditText, "Read this first.\r\nThen press Next.");
     e2e::PressDialogButton(edit, IDOK);
     ASSERT_TRUE(testwin::WaitForWindowGone(edit, 10000));
+    e2e::WaitUntilPainted(main);
+    e2e::SaveScreenshot(main, "designer-license-form");
     ASSERT_TRUE(SelectTreeNode(tree, "Splash"));
     EXPECT_EQ(ReadIni(settings, "Root.3", "LabelText"), "Read this first.|Q^3|Then press Next.");
+    EXPECT_EQ(ReadIni(settings, "Root.3", "WindowTitle"), "Before you begin");
     EXPECT_TRUE(CloseDesigner(designer, main));
 
     auto again = directory.Start();
@@ -506,6 +518,8 @@ TEST(Designer, TheInstallFormStoresTheFileTypeChosenAndShowsItAgain) {
     // "*.htm" and not "*.html", whose text begins the same way.
     SendMessageA(type, CB_SELECTSTRING, WPARAM(-1), LPARAM("*.htm "));
     SendMessageA(GetParent(type), WM_COMMAND, MAKEWPARAM(kInstallType, CBN_SELCHANGE), LPARAM(type));
+    e2e::WaitUntilPainted(main);
+    e2e::SaveScreenshot(main, "designer-install-form");
     ASSERT_TRUE(SelectTreeNode(tree, "AutoRun Menu"));
     EXPECT_EQ(ReadIni(settings, "Root.2", "When"), "3");
     EXPECT_EQ(ReadIni(settings, "Root.2", "FileExtension"), "htm");

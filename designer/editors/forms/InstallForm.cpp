@@ -5,9 +5,9 @@
 
 #include "DesignerMessage.h"
 #include "FileTypeChoice.h"
+#include "LaunchKinds.h"
 #include "ProjectFilePicker.h"
 #include "ResourceString.h"
-#include "util/TextCase.h"
 #include "../../resource.h"
 
 namespace {
@@ -94,7 +94,7 @@ bool CInstallForm::OnButton(WORD id) {
     HWND owner = GetAncestor(Handle(), GA_ROOT);
     if (!ChooseProjectFile(owner, request, ProjectDirectory(), path)) return true;
     // The disc's own player is no installer.
-    if (EqualsNoCase(path, "\\autorun.exe")) {
+    if (ReservedDiscFileOf(path) == ReservedDiscFile::kPlayerProgram) {
         ShowDesignerMessage(owner, IDS_AUTORUN_NOT_SELECTABLE, MB_OK | MB_ICONERROR);
         return true;
     }
