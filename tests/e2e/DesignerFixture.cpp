@@ -182,6 +182,10 @@ HWND FindControl(HWND mainWindow, int id) {
     return nullptr;
 }
 
+bool TreeShows(HWND tree, const std::vector<std::string>& expected) {
+    return testwin::WaitUntil([&] { return TreeLines(tree) == expected; }, 5000);
+}
+
 HWND StepTree(HWND mainWindow) { return FindControl(mainWindow, 1002); }
 
 HWND FormItem(HWND mainWindow, int id) {

@@ -29,6 +29,8 @@ public:
     // A list file with the projects (name and information directory) and,
     // for each, a settings file holding one menu with one button "Exit".
     void WriteProjects(const std::vector<std::string>& names, int current = 1) const;
+    // The settings file of a project written by WriteProjects.
+    std::string ProjectSettings(const std::string& name) const { return Path("ProjectsV3\\" + name + "\\Settings.ini"); }
 
     e2e::RunningProgram Start() const;
 
@@ -46,6 +48,8 @@ HWND WaitForDialog(const e2e::RunningProgram& designer, const char* title);
 // indented by two blanks per level.
 std::vector<std::string> TreeLines(HWND tree);
 std::string SelectedTreeText(HWND tree);
+// Waits until the tree shows these lines.
+bool TreeShows(HWND tree, const std::vector<std::string>& expected);
 // Selects the node whose text matches, as a click would.
 bool SelectTreeNode(HWND tree, const std::string& text);
 HWND StepTree(HWND mainWindow);

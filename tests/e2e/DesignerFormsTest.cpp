@@ -86,9 +86,6 @@ int TopOf(HWND window) {
     return rect.top;
 }
 
-bool TreeShows(HWND tree, const std::vector<std::string>& expected) {
-    return testwin::WaitUntil([&] { return TreeLines(tree) == expected; }, 5000);
-}
 
 std::unique_ptr<CDiscSettings> LoadProject(const std::string& file) {
     auto project = std::make_unique<CDiscSettings>();
@@ -113,7 +110,7 @@ void SwitchViewMode(HWND main, int visibleAfter, bool shown) {
 TEST(DesignerForms, TheActionFormFitsEachKindAndKeepsWhatTheAuthorSet) {
     DesignerDirectory directory;
     directory.WriteProjects({"Demo"});
-    const std::string settings = directory.Path("ProjectsV3\\Demo\\Settings.ini");
+    const std::string settings = directory.ProjectSettings("Demo");
     auto designer = directory.Start();
     HWND main = WaitForMainWindow(designer);
     ASSERT_NE(main, nullptr);
@@ -246,7 +243,7 @@ TEST(DesignerForms, TheActionFormFitsEachKindAndKeepsWhatTheAuthorSet) {
 TEST(DesignerForms, TheMenuFormKeepsTheStandardValuesWhileItShowsTheHtmlMenu) {
     DesignerDirectory directory;
     directory.WriteProjects({"Demo"});
-    const std::string settings = directory.Path("ProjectsV3\\Demo\\Settings.ini");
+    const std::string settings = directory.ProjectSettings("Demo");
     // The menu shows a library picture.
     WritePrivateProfileStringA("Root.1", "UseImage", "true", settings.c_str());
     WritePrivateProfileStringA("Root.1", "ImageCustom", "false", settings.c_str());

@@ -36,9 +36,6 @@ constexpr UINT kManageProjects = 32800;
 
 std::string Text(HWND window) { return e2e::WindowText(window); }
 
-bool TreeShows(HWND tree, const Lines& expected) {
-    return testwin::WaitUntil([&] { return TreeLines(tree) == expected; }, 5000);
-}
 
 // The message box of the designer with its text, answered with the button.
 std::string AnswerMessage(const e2e::RunningProgram& designer, int button) {
@@ -116,7 +113,7 @@ TEST(Designer, ASecondStartBringsTheRunningDesignerForwardAndEnds) {
 TEST(Designer, StepTreeOperationsAreMirroredAndSavedAtOnce) {
     DesignerDirectory directory;
     directory.WriteProjects({"Demo"});
-    const std::string settings = directory.Path("ProjectsV3\\Demo\\Settings.ini");
+    const std::string settings = directory.ProjectSettings("Demo");
     auto designer = directory.Start();
     HWND main = WaitForMainWindow(designer);
     ASSERT_NE(main, nullptr);
@@ -427,7 +424,7 @@ constexpr int kEditText = 1590;
 TEST(Designer, TheFormsKeepWhatTheAuthorTypedThroughSelectionAndRestart) {
     DesignerDirectory directory;
     directory.WriteProjects({"Demo"});
-    const std::string settings = directory.Path("ProjectsV3\\Demo\\Settings.ini");
+    const std::string settings = directory.ProjectSettings("Demo");
     auto designer = directory.Start();
     HWND main = WaitForMainWindow(designer);
     ASSERT_NE(main, nullptr);
@@ -502,7 +499,7 @@ TEST(Designer, TheInstallFormStoresTheFileTypeChosenAndShowsItAgain) {
     constexpr int kInstallType = 1608;
     DesignerDirectory directory;
     directory.WriteProjects({"Demo"});
-    const std::string settings = directory.Path("ProjectsV3\\Demo\\Settings.ini");
+    const std::string settings = directory.ProjectSettings("Demo");
     auto designer = directory.Start();
     HWND main = WaitForMainWindow(designer);
     ASSERT_NE(main, nullptr);
