@@ -26,6 +26,9 @@
 #define IDD_LAUNCH_FORM 309
 #define IDD_BUTTON_FORM 310
 #define IDD_HTML_FORM 311
+#define IDD_REPORT 205
+#define IDD_WAIT 207
+#define IDR_WAIT_ANIMATION 212
 
 // Menus, accelerators, icon and pictures
 #define IDR_MAINFRAME 128
@@ -236,6 +239,13 @@
 #define IDC_MENU_SIZE_LOCATION 1687
 #define IDC_MENU_CHANGE_TYPE 1688
 #define IDC_GRAPHICS_LINK 1690
+
+// Build report and wait window
+#define IDC_REPORT_TEXT 1187
+#define IDC_REPORT_HELP 1191
+#define IDC_REPORT_SUMMARY 1266
+#define IDC_WAIT_PICTURE 1221
+#define IDC_WAIT_TEXT 1222
 
 // Commands
 #define ID_OPEN_PROJECT 32772

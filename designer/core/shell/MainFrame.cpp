@@ -10,7 +10,9 @@
 #include "FormFactory.h"
 #include "ResourceString.h"
 #include "Settings.h"
+#include "BuildOutput.h"
 #include "HoverBitmapButton.h"
+#include "TestRun.h"
 #include "VendorSite.h"
 #include "../../resource.h"
 
@@ -177,10 +179,11 @@ void CMainFrame::LetGoOfProject() {
     suppressSave_ = true;
 }
 
-bool CMainFrame::BuildProject(CDiscSettings& /*project*/) {
-    // Writing the disc's files comes with the build; until then nothing is
-    // written and the project stays unbuilt.
-    return false;
+bool CMainFrame::BuildProject(CDiscSettings& project) {
+    BuildEnvironment environment;
+    environment.designerDirectory = designerDirectory_;
+    environment.nextDiscNumber = [this] { return projects_.NextDiscNumber(); };
+    return BuildOutput(Handle(), project, environment, true) && ValidateAndReport(Handle(), project);
 }
 
 void CMainFrame::Build() {
@@ -267,9 +270,10 @@ bool CMainFrame::OnCommand(WORD id, WORD /*notifyCode*/, HWND /*control*/) {
             return true;
         case ID_BUILD: Build(); return true;
         case ID_TEST:
+            if (project && project->AutorunUpdated) TestRun(Handle(), *project);
+            return true;
         case ID_BURN:
-            // The test run and the burn come later; the menu offers them only
-            // for a built project.
+            // The burn comes later; the menu offers it only for a built project.
             return true;
         case ID_VIEW_STANDARD: SetViewMode(kStandardView); return true;
         case ID_VIEW_ADVANCED: SetViewMode(kAdvancedView); return true;

@@ -1,0 +1,199 @@
+// Create and Test of the running designer: the disc's own files appear in
+// the project directory, the first-run history moves to the new disc number,
+// the checks report what is missing, and the built player runs from the
+// designer while it waits behind its wait window.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "DesignerFixture.h"
+#include "DialogDriver.h"
+
+namespace {
+
+using namespace designer_e2e;
+
+constexpr int kCreate = 1011;
+constexpr int kTest = 1010;
+constexpr int kMenuWindowName = 1661;
+constexpr int kReportSummary = 1266;
+constexpr int kReportText = 1187;
+constexpr const char* kHistoryRoot = "SOFTWARE\\Fernhollow Software\\Menuwright";
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// A picture of 2 x 2 pixels, enough for a button state.
+std::string TinyBitmap() {
+    std::string bmp = "BM";
+    const auto put = [&bmp](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) bmp += char((value >> (8 * i)) & 0xFF);
+    };
+    put(54 + 16, 4);
+    put(0, 4);
+    put(54, 4);
+    put(40, 4);
+    put(2, 4);
+    put(2, 4);
+    put(1, 2);
+    put(24, 2);
+    put(0, 4);
+    put(16, 4);
+    put(2835, 4);
+    put(2835, 4);
+    put(0, 4);
+    put(0, 4);
+    for (int row = 0; row < 2; ++row) bmp += std::string("\xB2\x4C\x68\xB2\x4C\x68\0\0", 8);
+    return bmp;
+}
+
+void SetHistory(const std::string& disc, const char* value) {
+    HKEY key = nullptr;
+    const std::string path = std::string(kHistoryRoot) + "\\" + disc;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "License", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), DWORD(strlen(value) + 1));
+    RegCloseKey(key);
+}
+
+bool HasHistory(const std::string& disc) {
+    HKEY key = nullptr;
+    const std::string path = std::string(kHistoryRoot) + "\\" + disc;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+void DeleteHistory(const std::string& disc) {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, (std::string(kHistoryRoot) + "\\" + disc).c_str());
+}
+
+// A project whose standard menu passes every check: a plain background and
+// button pictures of its own.
+void WriteCleanMenuProject(const DesignerDirectory& directory) {
+    directory.WriteProjects({"Demo"});
+    const std::string settings = directory.ProjectSettings("Demo");
+    WritePrivateProfileStringA("Root.1", "BackgroundType", "3", settings.c_str());
+    for (const char* state : {"ButtonUFile", "ButtonDFile", "ButtonFFile", "ButtonRFile"}) {
+        WritePrivateProfileStringA("Root.1", state, "\\Up.bmp", settings.c_str());
+    }
+    WritePrivateProfileStringA("General", "WindowsLabel", "Spring Catalogue", settings.c_str());
+    directory.WriteFile("Images\\Demo\\Up.bmp", TinyBitmap());
+}
+
+// Presses Create and answers the success message; its text.
+std::string CreateAndAnswer(const e2e::RunningProgram& designer, HWND main) {
+    e2e::PressButton(FindControl(main, kCreate));
+    HWND box = designer.WaitForWindow("#32770", "Menuwright", 30000);
+    if (!box) return "(no message)";
+    const std::string text = e2e::MessageBoxText(box);
+    e2e::PressDialogButton(box, IDOK);
+    testwin::WaitForWindowGone(box, 10000);
+    return text;
+}
+
+}  // namespace
+
+TEST(DesignerBuild, CreateWritesTheDiscsFilesAndMovesTheHistoryToTheNewDiscNumber) {
+    DesignerDirectory directory;
+    WriteCleanMenuProject(directory);
+    const std::string project = directory.ImageBase() + "Demo";
+    // An earlier build of disc 5 that ran on this computer.
+    directory.WriteFile("Images\\Demo\\AutoRun\\Settings.ini", "[General]\r\nCdID=5\r\n");
+    directory.WriteFile("Images\\Demo\\AutoRun\\Menu\\Old.jpg", "stale");
+    SetHistory("5", "accepted");
+    auto designer = directory.Start();
+    HWND main = WaitForMainWindow(designer);
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(FindControl(main, kTest)));
+
+    e2e::PressButton(FindControl(main, kCreate));
+    HWND wait = designer.WaitForWindow("#32770", "Building AutoRun", 10000);
+    ASSERT_NE(wait, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(main)) << "locked while building";
+    e2e::WaitUntilPainted(wait);
+    e2e::SaveScreenshot(wait, "designer-building");
+    HWND box = designer.WaitForWindow("#32770", "Menuwright", 30000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(e2e::MessageBoxText(box),
+              "The AutoRun has been successfully built.\n\nYou may now test the disc, continue to build your AutoRun "
+              "or burn your CD/DVD.");
+    e2e::PressDialogButton(box, IDOK);
+    ASSERT_TRUE(testwin::WaitUntil([&] { return IsWindowEnabled(FindControl(main, kTest)) != FALSE; }));
+
+    EXPECT_EQ(FileBytes(project + "\\Autorun.inf"),
+              "[AutoRun]\r\nicon=Autorun.exe\r\nopen=Autorun.exe\r\nlabel=Spring Catalogue\r\n\r\n[Content]\r\n"
+              "MusicFiles=false\r\nPictureFiles=false\r\nVideoFiles=false\r\n\r\n[IgnoreContentPaths]\r\n\\\r\n\r\n"
+              "[DeviceInstall]\r\n");
+    EXPECT_EQ(FileBytes(project + "\\Autorun.exe"), FileBytes(directory.Path("Autorun.bin")));
+    EXPECT_EQ(FileBytes(project + "\\AutoRun\\BtnClick.wav"), FileBytes(directory.Path("BtnClick.wav")));
+    EXPECT_EQ(FileBytes(project + "\\AutoRun\\RollOver.wav"), FileBytes(directory.Path("RollOver.wav")));
+    EXPECT_EQ(GetFileAttributesA((project + "\\AutoRun\\Menu\\Old.jpg").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the library pictures are laid out afresh";
+    const std::string disc = ReadIni(project + "\\AutoRun\\Settings.ini", "General", "CdID");
+    EXPECT_EQ(disc, ReadIni(directory.Path("ProjectsV3\\Projects.ini"), "General", "CdID"));
+    EXPECT_NE(disc, "5");
+    EXPECT_EQ(ReadIni(project + "\\AutoRun\\Settings.ini", "General", "WindowsLabel"), "Spring Catalogue");
+    EXPECT_FALSE(HasHistory("5"));
+    EXPECT_TRUE(HasHistory(disc)) << "the computer's record of disc 5 belongs to the new number";
+
+    // Any edit makes the project unbuilt; only warnings still build it.
+    SetWindowTextA(FormItem(main, kMenuWindowName), "");
+    EXPECT_TRUE(testwin::WaitUntil([&] { return IsWindowEnabled(FindControl(main, kTest)) == FALSE; }));
+    e2e::PressButton(FindControl(main, kCreate));
+    HWND report = designer.WaitForWindow("#32770", "AutoRun Build Report", 30000);
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(testwin::ItemText(report, kReportSummary), "Summary: 0 Errors and 1 Warnings were found.");
+    const std::string log = testwin::ItemText(report, kReportText);
+    EXPECT_NE(log.find("AutoRun Menu...\r\n    WARNING: The window name for the AutoRun menu is empty."),
+              std::string::npos)
+        << log;
+    e2e::WaitUntilPainted(report);
+    e2e::SaveScreenshot(report, "designer-build-report");
+    e2e::PressDialogButton(report, IDOK);
+    EXPECT_TRUE(testwin::WaitUntil([&] { return IsWindowEnabled(FindControl(main, kTest)) != FALSE; }));
+    EXPECT_TRUE(CloseDesigner(designer, main));
+    DeleteHistory("5");
+    DeleteHistory(disc);
+}
+
+TEST(DesignerBuild, TestRunsTheBuiltPlayerAndWaitsUntilItEnds) {
+    DesignerDirectory directory;
+    WriteCleanMenuProject(directory);
+    const std::string project = directory.ImageBase() + "Demo";
+    auto designer = directory.Start();
+    HWND main = WaitForMainWindow(designer);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(CreateAndAnswer(designer, main).substr(0, 40), "The AutoRun has been successfully built.");
+    const std::string disc = ReadIni(project + "\\AutoRun\\Settings.ini", "General", "CdID");
+
+    e2e::PressButton(FindControl(main, kTest));
+    HWND wait = designer.WaitForWindow("#32770", "Testing AutoRun", 10000);
+    ASSERT_NE(wait, nullptr);
+    HWND menu = nullptr;
+    ASSERT_TRUE(testwin::WaitUntil([&] { return (menu = FindWindowA(nullptr, "AutoRun")) != nullptr; }, 30000))
+        << "the player shows the disc's menu";
+    EXPECT_FALSE(IsWindowEnabled(main));
+    e2e::WaitUntilPainted(wait);
+    e2e::SaveScreenshot(wait, "designer-testing");
+    PostMessageA(menu, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(designer.WaitForWindowGone(wait, 15000)) << "the wait ends with the player";
+    EXPECT_TRUE(testwin::WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
+    EXPECT_EQ(designer.WaitForWindow("#32770", "Menuwright", 1500), nullptr) << "no error after a test that ran";
+
+    // Without the player there is nothing to test.
+    ASSERT_TRUE(DeleteFileA((project + "\\Autorun.exe").c_str()));
+    e2e::PressButton(FindControl(main, kTest));
+    HWND box = designer.WaitForWindow("#32770", "Menuwright", 30000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(e2e::MessageBoxText(box), "ERROR: Unable to run the AutoRun program.");
+    e2e::PressDialogButton(box, IDOK);
+    testwin::WaitForWindowGone(box, 10000);
+    EXPECT_TRUE(CloseDesigner(designer, main));
+    DeleteHistory(disc);
+}
