@@ -179,12 +179,27 @@ TEST(DesignerBuild, TestRunsTheBuiltPlayerAndWaitsUntilItEnds) {
     ASSERT_TRUE(testwin::WaitUntil([&] { return (menu = FindWindowA(nullptr, "AutoRun")) != nullptr; }, 30000))
         << "the player shows the disc's menu";
     EXPECT_FALSE(IsWindowEnabled(main));
+    // The player's menu moved aside, so that the wait window can be seen.
+    SetWindowPos(menu, nullptr, 0, 420, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(wait, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     e2e::WaitUntilPainted(wait);
     e2e::SaveScreenshot(wait, "designer-testing");
     PostMessageA(menu, WM_CLOSE, 0, 0);
     EXPECT_TRUE(designer.WaitForWindowGone(wait, 15000)) << "the wait ends with the player";
     EXPECT_TRUE(testwin::WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
     EXPECT_EQ(designer.WaitForWindow("#32770", "Menuwright", 1500), nullptr) << "no error after a test that ran";
+
+    // Cancel ends the player; a cancelled test is no failure.
+    e2e::PressButton(FindControl(main, kTest));
+    wait = designer.WaitForWindow("#32770", "Testing AutoRun", 10000);
+    ASSERT_NE(wait, nullptr);
+    ASSERT_TRUE(testwin::WaitUntil([&] { return (menu = FindWindowA(nullptr, "AutoRun")) != nullptr; }, 30000));
+    e2e::PressDialogButton(wait, IDCANCEL);
+    EXPECT_TRUE(designer.WaitForWindowGone(wait, 5000)) << "Cancel closes the wait window at once";
+    EXPECT_TRUE(testwin::WaitUntil([&] { return FindWindowA(nullptr, "AutoRun") == nullptr; }, 10000))
+        << "the player is ended";
+    EXPECT_TRUE(testwin::WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
+    EXPECT_EQ(designer.WaitForWindow("#32770", "Menuwright", 1500), nullptr) << "no error after a cancelled test";
 
     // Without the player there is nothing to test.
     ASSERT_TRUE(DeleteFileA((project + "\\Autorun.exe").c_str()));
