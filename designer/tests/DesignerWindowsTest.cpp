@@ -7,6 +7,10 @@
 #include <fstream>
 
 #include "AddSettingDialog.h"
+#include "BuildOutput.h"
+#include "DiscSettings.h"
+#include "TestRun.h"
+#include "records/SettingsLicense.h"
 #include "ProjectFilePicker.h"
 #include "DialogDriver.h"
 #include "HoverBitmapButton.h"
@@ -247,6 +251,138 @@ TEST(HoverBitmapButton, DrawsThePictureOfItsStateAndLightsUpUnderTheMouse) {
     SendMessageA(window, WM_MOUSELEAVE, 0, 0);
     EXPECT_FALSE(button.IsHovering());
     DestroyWindow(window);
+}
+
+}  // namespace
+
+namespace {
+
+constexpr const char* kHistoryRoot = "SOFTWARE\\Fernhollow Software\\Menuwright";
+
+void SetHistory(const std::string& disc) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, (std::string(kHistoryRoot) + "\\" + disc).c_str(), 0, nullptr, 0,
+                              KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "License", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"), 2);
+    RegCloseKey(key);
+}
+
+bool HasHistory(const std::string& disc) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, (std::string(kHistoryRoot) + "\\" + disc).c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS) {
+        return false;
+    }
+    RegCloseKey(key);
+    return true;
+}
+
+void DeleteHistory(const std::string& disc) {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, (std::string(kHistoryRoot) + "\\" + disc).c_str());
+}
+
+struct BuildFixture {
+    std::filesystem::path root = std::filesystem::temp_directory_path() / "mw-build-windows";
+    std::filesystem::path project = root / "Project";
+    std::filesystem::path designer = root / "Designer";
+    BuildFixture() {
+        std::filesystem::remove_all(root);
+        std::filesystem::create_directories(project / "AutoRun");
+        std::filesystem::create_directories(designer);
+        std::ofstream(designer / "Autorun.bin") << "player";
+        std::ofstream(root / "Settings.ini") << "[General]\r\nVersion=3\r\n";
+    }
+    ~BuildFixture() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+    }
+};
+
+// The message boxes the code under test shows, each answered.
+struct AnsweredBoxes {
+    std::vector<std::string> texts;
+};
+
+testwin::CDialogDriver AnswerBoxes(AnsweredBoxes& boxes, int answer, DWORD waitMs) {
+    return testwin::CDialogDriver([&boxes, answer, waitMs](DWORD main) {
+        HWND box = testwin::WaitForThreadWindow(main, "#32770", nullptr, waitMs);
+        if (!box) return;
+        boxes.texts.push_back(testwin::MessageBoxText(box));
+        testwin::Click(box, answer);
+        testwin::WaitForWindowGone(box, 5000);
+    });
+}
+
+TEST(BuildOutput, APlayerThatCannotBeReplacedFailsTheBuildAfterAutorunInf) {
+    BuildFixture fixture;
+    // A folder of the player's name cannot be replaced by the player (a
+    // read-only file can, for the root user these tests run as).
+    std::filesystem::create_directories(fixture.project / "Autorun.exe");
+    CDiscSettings project;
+    project.SetFileName((fixture.root / "Settings.ini").string());
+    project.TargetDir = fixture.project.string();
+    BuildEnvironment environment;
+    environment.designerDirectory = fixture.designer.string();
+    int numbers = 0;
+    environment.nextDiscNumber = [&numbers] { return ++numbers; };
+    environment.firstPauseMs = environment.secondPauseMs = 0;
+    AnsweredBoxes boxes;
+    auto driver = AnswerBoxes(boxes, IDOK, 10000);
+    EXPECT_FALSE(BuildOutput(nullptr, project, environment, false));
+    driver.Finish();
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.texts[0].rfind("Unable to generate AutoRun files on the directory selected for the project (" +
+                                       fixture.project.string() + ").", 0),
+              0u)
+        << boxes.texts[0];
+    EXPECT_TRUE(std::filesystem::exists(fixture.project / "Autorun.inf")) << "what was written stays";
+    EXPECT_EQ(numbers, 0) << "no disc number is taken by a failed build";
+}
+
+TEST(BuildOutput, TheHistoryMovesOnlyBetweenRealDiscNumbers) {
+    SetHistory("905");
+    MoveDiscHistory("905", "906");
+    EXPECT_FALSE(HasHistory("905"));
+    EXPECT_TRUE(HasHistory("906"));
+    for (const char* damaged : {"", "..", "906\\..", " 906"}) {
+        MoveDiscHistory(damaged, "907");
+        EXPECT_FALSE(HasHistory("907")) << damaged;
+    }
+    EXPECT_TRUE(HasHistory("906"));
+    DeleteHistory("906");
+}
+
+TEST(TestRun, TheHistoryQuestionComesOnlyForADiscNumberThatNamesOneDisc) {
+    BuildFixture fixture;
+    CDiscSettings project;
+    project.TargetDir = fixture.project.string();
+    auto license = std::make_unique<CSettingsLicense>();
+    license->Active = true;
+    license->Display = CSettingsLicense::kFirstTimeOnly;
+    project.RootList.Add(std::move(license), false);
+    SetHistory("908");
+    const auto discNumber = [&](const char* number) {
+        std::ofstream(fixture.project / "AutoRun" / "Settings.ini") << "[General]\r\nCdID=" << number << "\r\n";
+    };
+
+    // An empty disc number would name every disc's history.
+    discNumber("");
+    AnsweredBoxes none;
+    auto quiet = AnswerBoxes(none, IDYES, 1500);
+    OfferToClearHistory(nullptr, project);
+    quiet.Finish();
+    EXPECT_TRUE(none.texts.empty());
+    EXPECT_TRUE(HasHistory("908"));
+
+    discNumber("908");
+    AnsweredBoxes asked;
+    auto yes = AnswerBoxes(asked, IDYES, 10000);
+    OfferToClearHistory(nullptr, project);
+    yes.Finish();
+    ASSERT_EQ(asked.texts.size(), 1u);
+    EXPECT_EQ(asked.texts[0].rfind("Some of the options that you have chosen cause the AutoRun", 0), 0u);
+    EXPECT_FALSE(HasHistory("908"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "DesignerFixture.h"
 #include "DialogDriver.h"
+#include "TestBitmap.h"
 
 namespace {
 
@@ -26,30 +27,6 @@ std::string FileBytes(const std::string& path) {
     std::stringstream content;
     content << file.rdbuf();
     return content.str();
-}
-
-// A picture of 2 x 2 pixels, enough for a button state.
-std::string TinyBitmap() {
-    std::string bmp = "BM";
-    const auto put = [&bmp](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) bmp += char((value >> (8 * i)) & 0xFF);
-    };
-    put(54 + 16, 4);
-    put(0, 4);
-    put(54, 4);
-    put(40, 4);
-    put(2, 4);
-    put(2, 4);
-    put(1, 2);
-    put(24, 2);
-    put(0, 4);
-    put(16, 4);
-    put(2835, 4);
-    put(2835, 4);
-    put(0, 4);
-    put(0, 4);
-    for (int row = 0; row < 2; ++row) bmp += std::string("\xB2\x4C\x68\xB2\x4C\x68\0\0", 8);
-    return bmp;
 }
 
 void SetHistory(const std::string& disc, const char* value) {
@@ -83,7 +60,7 @@ void WriteCleanMenuProject(const DesignerDirectory& directory) {
         WritePrivateProfileStringA("Root.1", state, "\\Up.bmp", settings.c_str());
     }
     WritePrivateProfileStringA("General", "WindowsLabel", "Spring Catalogue", settings.c_str());
-    directory.WriteFile("Images\\Demo\\Up.bmp", TinyBitmap());
+    directory.WriteFile("Images\\Demo\\Up.bmp", testbitmap::SolidBitmapFile(2, 2));
 }
 
 // Presses Create and answers the success message; its text.
