@@ -17,6 +17,7 @@
 #include "BuildOutput.h"
 #include "BuildValidation.h"
 #include "DiscSettings.h"
+#include "Stopwatch.h"
 #include "DiskBuildFiles.h"
 #include "LargeProject.h"
 #include "util/LocalFiles.h"
@@ -26,17 +27,6 @@ namespace {
 constexpr int kFolders = 200;
 constexpr int kFilesPerFolder = 50;
 constexpr int kMenus = 24;  // 312 steps
-
-double TimeMs(const std::function<void()>& operation) {
-    const auto start = std::chrono::steady_clock::now();
-    operation();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 void PlainWalk(const std::string& directory, int& files) {
     WIN32_FIND_DATAA found;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "DiscSettings.h"
+#include "Stopwatch.h"
 #include "LargeProject.h"
 #include "StepTree.h"
 #include "util/LocalFiles.h"
@@ -27,17 +28,6 @@ int CountNodes(CSettingsList& list) {
         if (CSettingsList* children = record->ChildList()) nodes += CountNodes(*children);
     }
     return nodes;
-}
-
-double TimeMs(const std::function<void()>& operation) {
-    const auto start = std::chrono::steady_clock::now();
-    operation();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

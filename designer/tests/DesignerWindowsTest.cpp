@@ -390,19 +390,12 @@ TEST(TestRun, TheHistoryQuestionComesOnlyForADiscNumberThatNamesOneDisc) {
 
 namespace {
 
-RECT ClientPlace(HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 TEST(WaitDialog, AShortTextStandsCentredAsOneLineAndTheDiscTurns) {
     CWaitDialog building(IDS_BUILDING_TITLE, IDS_BUILDING_TEXT, 0, false);
     ASSERT_TRUE(building.CreateModeless(nullptr));
     RECT client;
     GetClientRect(building.Handle(), &client);
-    const RECT text = ClientPlace(building.Item(IDC_WAIT_TEXT));
+    const RECT text = testwin::PlaceInParent(building.Item(IDC_WAIT_TEXT));
     EXPECT_EQ(text.top, client.bottom / 2 - 21);
     EXPECT_EQ(text.bottom - text.top, 14);
     EXPECT_FALSE(IsWindowVisible(building.Item(IDCANCEL)));
@@ -412,7 +405,7 @@ TEST(WaitDialog, AShortTextStandsCentredAsOneLineAndTheDiscTurns) {
 
     CWaitDialog testing(IDS_TESTING_TITLE, IDS_TESTING_TEXT, IDS_TESTING_CANCEL_TEXT, true);
     ASSERT_TRUE(testing.CreateModeless(nullptr));
-    EXPECT_GT(ClientPlace(testing.Item(IDC_WAIT_TEXT)).bottom - ClientPlace(testing.Item(IDC_WAIT_TEXT)).top, 14)
+    EXPECT_GT(testwin::PlaceInParent(testing.Item(IDC_WAIT_TEXT)).bottom - testwin::PlaceInParent(testing.Item(IDC_WAIT_TEXT)).top, 14)
         << "a long text keeps its place";
     EXPECT_TRUE(GetWindowLongPtrA(testing.Item(IDCANCEL), GWL_STYLE) & WS_VISIBLE);
     SendMessageA(testing.Handle(), WM_COMMAND, IDCANCEL, 0);

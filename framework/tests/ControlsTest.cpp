@@ -136,19 +136,12 @@ TEST_F(ControlsTest, APopupMenuAnswersTheCommandChosenWithoutSendingIt) {
 
 namespace {
 
-RECT PlaceOf(HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 TEST_F(ControlsTest, ALinkFitsItsTextKeepingItsCentreAndOpensItsAddress) {
     HWND control = pane_.Item(IDC_LINK);
-    const RECT designed = PlaceOf(control);
+    const RECT designed = testwin::PlaceInParent(control);
     wingui::CHyperLink link;
     ASSERT_TRUE(link.Attach(control));
-    const RECT fitted = PlaceOf(control);
+    const RECT fitted = testwin::PlaceInParent(control);
     EXPECT_LT(fitted.right - fitted.left, designed.right - designed.left) << "as wide as its text";
     EXPECT_LT(fitted.bottom - fitted.top, designed.bottom - designed.top);
     EXPECT_NEAR((fitted.left + fitted.right) / 2, (designed.left + designed.right) / 2, 1);

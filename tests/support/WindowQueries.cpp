@@ -30,4 +30,11 @@ bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
     return true;
 }
 
+RECT PlaceInParent(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 }  // namespace testwin

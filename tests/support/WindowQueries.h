@@ -1,6 +1,6 @@
 #pragma once
 // Reading windows from a test: their class and text, the text of a message
-// box, and waiting for one to go away.
+// box, where a control lies, and waiting for a window to go away.
 #include <windows.h>
 
 #include <string>
@@ -13,5 +13,7 @@ std::string ClassOf(HWND window);
 std::string MessageBoxText(HWND box);
 // Polls until the window no longer exists or is hidden.
 bool WaitForWindowGone(HWND window, DWORD timeoutMs = 30000);
+// Where a control lies in its parent's client area.
+RECT PlaceInParent(HWND control);
 
 }  // namespace testwin

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ControlPlacement.h"
 #include "ResourceString.h"
 #include "../../resource.h"
 
@@ -38,11 +39,10 @@ BOOL CWaitDialog::OnInitDialog() {
 void CWaitDialog::PlaceShortText() {
     RECT client;
     GetClientRect(Handle(), &client);
-    RECT place;
-    GetWindowRect(Item(IDC_WAIT_TEXT), &place);
-    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
-    SetWindowPos(Item(IDC_WAIT_TEXT), nullptr, place.left, client.bottom / 2 - 21, place.right - place.left, 14,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT place = RectInParent(Item(IDC_WAIT_TEXT));
+    place.top = client.bottom / 2 - 21;
+    place.bottom = place.top + 14;
+    MoveControl(Item(IDC_WAIT_TEXT), place);
 }
 
 void CWaitDialog::OnCancel() {

@@ -1,5 +1,6 @@
 #include "HtmlForm.h"
 
+#include "ControlPlacement.h"
 #include "ProjectFilePicker.h"
 #include "ResourceString.h"
 #include "util/PathNames.h"
@@ -26,19 +27,12 @@ constexpr std::initializer_list<int> kHtmlControls = {IDC_MENU_BASE_GROUP, IDC_M
 constexpr std::initializer_list<int> kNotYetAvailable = {IDC_MENU_STYLE, IDC_MENU_CUSTOMIZE, IDC_MENU_SIZE_LOCATION,
                                                          IDC_MENU_STANDARD_CHOOSE, IDC_MENU_BASE_CREATE};
 
-RECT PlaceInParent(HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 }  // namespace
 
 CHtmlForm::CHtmlForm(IDesignerHost& host) : CRecordForm(IDD_HTML_FORM, host, kStandardHelpTopic) {}
 
 BOOL CHtmlForm::OnInitDialog() {
-    sizeButtonPlace_ = PlaceInParent(Item(IDC_MENU_SIZE_LOCATION));
+    sizeButtonPlace_ = RectInParent(Item(IDC_MENU_SIZE_LOCATION));
     return CSettingsForm::OnInitDialog();
 }
 
@@ -77,14 +71,13 @@ void CHtmlForm::ShowMenuType() {
     SetText(IDC_MENU_CHANGE_TYPE, html ? "Change to Standard Menu" : "Change to HTML Menu");
     RECT place = sizeButtonPlace_;
     if (html) {
-        const RECT group = PlaceInParent(Item(IDC_MENU_BASE_GROUP));
+        const RECT group = RectInParent(Item(IDC_MENU_BASE_GROUP));
         HDC dc = GetDC(Handle());
         const int gap = MulDiv(kGapBelowBaseFile, dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96, 96);
         if (dc) ReleaseDC(Handle(), dc);
         OffsetRect(&place, group.left - place.left, group.bottom + gap - place.top);
     }
-    SetWindowPos(Item(IDC_MENU_SIZE_LOCATION), nullptr, place.left, place.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveControl(Item(IDC_MENU_SIZE_LOCATION), place);
     Repaint();
 }
 

@@ -1,5 +1,6 @@
 #include "LaunchForm.h"
 
+#include "ControlPlacement.h"
 #include "DesignerMessage.h"
 #include "EditDialog.h"
 #include "ProjectFilePicker.h"
@@ -52,10 +53,7 @@ CLaunchForm::CLaunchForm(IDesignerHost& host) : CRecordForm(IDD_LAUNCH_FORM, hos
 
 BOOL CLaunchForm::OnInitDialog() {
     for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT rect;
-        GetWindowRect(child, &rect);
-        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
-        designed_[GetDlgCtrlID(child)] = rect;
+        designed_[GetDlgCtrlID(child)] = RectInParent(child);
     }
     {
         Filling filling(*this);
@@ -71,8 +69,9 @@ BOOL CLaunchForm::OnInitDialog() {
 void CLaunchForm::MoveFromDesign(int id, int dy) {
     const auto found = designed_.find(id);
     if (found == designed_.end()) return;
-    const RECT& rect = found->second;
-    SetWindowPos(Item(id), nullptr, rect.left, rect.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT rect = found->second;
+    OffsetRect(&rect, 0, dy);
+    MoveControl(Item(id), rect);
 }
 
 void CLaunchForm::ShowKind() {
@@ -102,8 +101,7 @@ void CLaunchForm::PlaceMainField() {
         const RECT& prefix = designed_[IDC_LAUNCH_PREFIX];
         field.left = prefix.right + (prefix.left - designed_[IDC_LAUNCH_MAIN_LABEL].right);
     }
-    SetWindowPos(Item(IDC_LAUNCH_FILE), nullptr, field.left, field.top, field.right - field.left,
-                 field.bottom - field.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveControl(Item(IDC_LAUNCH_FILE), field);
 }
 
 void CLaunchForm::FillAddressPrefixes(const std::string& stored) {
