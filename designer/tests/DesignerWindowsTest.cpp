@@ -8,6 +8,7 @@
 
 #include "AddSettingDialog.h"
 #include "BuildOutput.h"
+#include "DiscImageExport.h"
 #include "DiscSettings.h"
 #include "TestRun.h"
 #include "WaitDialog.h"
@@ -411,6 +412,56 @@ TEST(WaitDialog, AShortTextStandsCentredAsOneLineAndTheDiscTurns) {
     SendMessageA(testing.Handle(), WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(testing.Cancelled());
     EXPECT_EQ(testing.Handle(), nullptr) << "Cancel closes the window at once";
+}
+
+}  // namespace
+
+namespace {
+
+std::string FileText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct ImageFixture {
+    std::filesystem::path root = std::filesystem::temp_directory_path() / "mw-image-windows";
+    std::filesystem::path project = root / "Project";
+    std::filesystem::path target = root / "Disc.iso";
+    ImageFixture() {
+        std::filesystem::remove_all(root);
+        std::filesystem::create_directories(project / "Docs");
+        std::ofstream(project / "Autorun.inf") << "[AutoRun]";
+        std::ofstream(project / "Docs" / "Guide.pdf", std::ios::binary) << std::string(300000, 'g');
+    }
+    ~ImageFixture() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+    }
+};
+
+TEST(DiscImageExport, TheProjectBecomesAnImageUnderItsOwnName) {
+    ImageFixture fixture;
+    std::uint64_t last = 0;
+    const ImageOutcome outcome = ExportDiscImage(fixture.project.string(), "Spring", fixture.target.string(),
+                                                 [&last](std::uint64_t done, std::uint64_t) { return (last = done), true; });
+    ASSERT_EQ(outcome.result, ImageResult::kWritten);
+    EXPECT_EQ(last, 300000u + 9u) << "every byte of every file";
+    const std::string image = FileText(fixture.target);
+    EXPECT_EQ(image.size() % 2048, 0u);
+    EXPECT_EQ(image.substr(16 * 2048 + 1, 5), "CD001");
+    EXPECT_EQ(image.substr(16 * 2048 + 40, 6), "SPRING");
+    EXPECT_NE(image.find(std::string(300000, 'g')), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(fixture.root / "Disc.iso.part"));
+}
+
+TEST(DiscImageExport, ACancelledExportLeavesNoPartialImageAndKeepsAnOlderOne) {
+    ImageFixture fixture;
+    std::ofstream(fixture.target) << "older image";
+    const ImageOutcome outcome = ExportDiscImage(fixture.project.string(), "Spring", fixture.target.string(),
+                                                 [](std::uint64_t, std::uint64_t) { return false; });
+    EXPECT_EQ(outcome.result, ImageResult::kCancelled);
+    EXPECT_EQ(FileText(fixture.target), "older image");
+    EXPECT_FALSE(std::filesystem::exists(fixture.root / "Disc.iso.part"));
 }
 
 }  // namespace

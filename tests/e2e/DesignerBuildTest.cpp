@@ -189,3 +189,37 @@ TEST(DesignerBuild, TestRunsTheBuiltPlayerAndWaitsUntilItEnds) {
     EXPECT_TRUE(CloseDesigner(designer, main));
     DeleteHistory(disc);
 }
+
+TEST(DesignerBuild, SaveDiscImageWritesTheBuiltProjectAsAnIsoImage) {
+    constexpr UINT kSaveDiscImage = 32830;
+    constexpr int kFileNameBox = 0x047C;
+    DesignerDirectory directory;
+    WriteCleanMenuProject(directory);
+    auto designer = directory.Start();
+    HWND main = WaitForMainWindow(designer);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(CreateAndAnswer(designer, main).substr(0, 40), "The AutoRun has been successfully built.");
+    const std::string image = directory.Path("Spring.iso");
+
+    PostMessageA(main, WM_COMMAND, kSaveDiscImage, 0);
+    HWND save = designer.WaitForWindow("#32770", "Save Disc Image", 15000);
+    ASSERT_NE(save, nullptr);
+    SetDlgItemTextA(save, kFileNameBox, image.c_str());
+    e2e::PressDialogButton(save, IDOK);
+    HWND box = designer.WaitForWindow("#32770", "Menuwright", 30000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(e2e::MessageBoxText(box), "The disc image has been saved:\n\n" + image);
+    e2e::PressDialogButton(box, IDOK);
+    testwin::WaitForWindowGone(box, 10000);
+
+    const std::string bytes = FileBytes(image);
+    ASSERT_GT(bytes.size(), 18u * 2048);
+    EXPECT_EQ(bytes.size() % 2048, 0u);
+    EXPECT_EQ(bytes.substr(16 * 2048 + 1, 5), "CD001");
+    EXPECT_EQ(bytes.substr(16 * 2048 + 40, 16), "SPRING_CATALOGUE") << "the disc's label names the volume";
+    // The Joliet tree names the player with its real case.
+    const std::string joliet = std::string("\0A\0u\0t\0o\0r\0u\0n\0.\0e\0x\0e", 22);
+    EXPECT_NE(bytes.find(joliet), std::string::npos);
+    EXPECT_NE(bytes.find(FileBytes(directory.Path("Autorun.bin"))), std::string::npos) << "the player is on the disc";
+    EXPECT_TRUE(CloseDesigner(designer, main));
+}

@@ -11,6 +11,7 @@
 #include "ResourceString.h"
 #include "Settings.h"
 #include "BuildOutput.h"
+#include "DiscImageExport.h"
 #include "HoverBitmapButton.h"
 #include "TestRun.h"
 #include "VendorSite.h"
@@ -275,6 +276,9 @@ bool CMainFrame::OnCommand(WORD id, WORD /*notifyCode*/, HWND /*control*/) {
         case ID_BURN:
             // The burn comes later; the menu offers it only for a built project.
             return true;
+        case ID_SAVE_DISC_IMAGE:
+            if (project && project->AutorunUpdated) SaveDiscImage(Handle(), project->TargetDir, DiscImageLabel(*project));
+            return true;
         case ID_VIEW_STANDARD: SetViewMode(kStandardView); return true;
         case ID_VIEW_ADVANCED: SetViewMode(kAdvancedView); return true;
         case ID_VIEW_GENERAL: ShowProjectRecordForm(nullptr); return true;
@@ -324,6 +328,7 @@ void CMainFrame::UpdateMenu(HMENU menu) {
     enable(ID_DELETE_STEP, flags.canDelete);
     enable(ID_TEST, built);
     enable(ID_BURN, built);
+    enable(ID_SAVE_DISC_IMAGE, built);
     ModifyMenuA(menu, ID_ADD_MENU, MF_BYCOMMAND | MF_STRING, ID_ADD_MENU,
                 flags.hasParent ? "Add Sub&menu..." : "Add &Menu...");
     CheckMenuRadioItem(menu, ID_VIEW_STANDARD, ID_VIEW_ADVANCED,
