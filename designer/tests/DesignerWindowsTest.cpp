@@ -118,17 +118,30 @@ TEST(RenameDialog, AnswersTheTrimmedNameAndKeepsTheOldOneOnCancel) {
 
 constexpr int kFileNameBox = 0x047C;  // the explorer-style file dialog's name box
 
+// A directory of a test's own below the temporary one, fresh at the start
+// and removed at the end.
+struct ScratchRoot {
+    explicit ScratchRoot(const char* name) : root(std::filesystem::temp_directory_path() / name) {
+        std::filesystem::remove_all(root);
+        std::filesystem::create_directories(root);
+    }
+    ~ScratchRoot() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+    }
+    ScratchRoot(const ScratchRoot&) = delete;
+    ScratchRoot& operator=(const ScratchRoot&) = delete;
+    std::filesystem::path root;
+};
+
 // A project directory and a file outside it, both removed at the end.
-struct PickerFixture {
-    std::filesystem::path root = std::filesystem::temp_directory_path() / "mw-picker";
+struct PickerFixture : ScratchRoot {
     std::filesystem::path project = root / "Project";
     std::filesystem::path outside = root / "Elsewhere";
-    PickerFixture() {
-        std::filesystem::remove_all(root);
+    PickerFixture() : ScratchRoot("mw-picker") {
         std::filesystem::create_directories(project / "Docs");
         std::filesystem::create_directories(outside);
     }
-    ~PickerFixture() { std::filesystem::remove_all(root); }
     std::string Write(const std::filesystem::path& file, const char* text) const {
         std::ofstream(file) << text;
         return file.string();
@@ -284,20 +297,14 @@ void DeleteHistory(const std::string& disc) {
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, (std::string(kHistoryRoot) + "\\" + disc).c_str());
 }
 
-struct BuildFixture {
-    std::filesystem::path root = std::filesystem::temp_directory_path() / "mw-build-windows";
+struct BuildFixture : ScratchRoot {
     std::filesystem::path project = root / "Project";
     std::filesystem::path designer = root / "Designer";
-    BuildFixture() {
-        std::filesystem::remove_all(root);
+    BuildFixture() : ScratchRoot("mw-build-windows") {
         std::filesystem::create_directories(project / "AutoRun");
         std::filesystem::create_directories(designer);
         std::ofstream(designer / "Autorun.bin") << "player";
         std::ofstream(root / "Settings.ini") << "[General]\r\nVersion=3\r\n";
-    }
-    ~BuildFixture() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
     }
 };
 
@@ -423,19 +430,13 @@ std::string FileText(const std::filesystem::path& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct ImageFixture {
-    std::filesystem::path root = std::filesystem::temp_directory_path() / "mw-image-windows";
+struct ImageFixture : ScratchRoot {
     std::filesystem::path project = root / "Project";
     std::filesystem::path target = root / "Disc.iso";
-    ImageFixture() {
-        std::filesystem::remove_all(root);
+    ImageFixture() : ScratchRoot("mw-image-windows") {
         std::filesystem::create_directories(project / "Docs");
         std::ofstream(project / "Autorun.inf") << "[AutoRun]";
         std::ofstream(project / "Docs" / "Guide.pdf", std::ios::binary) << std::string(300000, 'g');
-    }
-    ~ImageFixture() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
     }
 };
 
