@@ -10,6 +10,7 @@
 #include "BuildOutput.h"
 #include "DiscImageExport.h"
 #include "DiscSettings.h"
+#include "ReportDialog.h"
 #include "TestRun.h"
 #include "WaitDialog.h"
 #include "records/SettingsLicense.h"
@@ -463,6 +464,45 @@ TEST(DiscImageExport, ACancelledExportLeavesNoPartialImageAndKeepsAnOlderOne) {
     EXPECT_EQ(outcome.result, ImageResult::kCancelled);
     EXPECT_EQ(FileText(fixture.target), "older image");
     EXPECT_FALSE(std::filesystem::exists(fixture.root / "Disc.iso.part"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ReportDialog, TheLogFollowsTheWindowsSizeAndShowsItsEnd) {
+    const std::string report = "The AutoRun may not behave as you intended.\r\n\r\nGeneral->Icon...\r\nLast line";
+    CReportDialog dialog(report, "Summary: 0 Errors and 1 Warnings were found.");
+    ASSERT_TRUE(dialog.CreateModeless(nullptr));
+    HWND window = dialog.Handle();
+    EXPECT_EQ(testwin::ItemText(window, IDC_REPORT_SUMMARY), "Summary: 0 Errors and 1 Warnings were found.");
+    HWND text = GetDlgItem(window, IDC_REPORT_TEXT);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(text, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    EXPECT_EQ(start, DWORD(report.size())) << "the caret stands at the end";
+    const RECT edit = testwin::PlaceInParent(text);
+    const RECT ok = testwin::PlaceInParent(GetDlgItem(window, IDOK));
+    const RECT help = testwin::PlaceInParent(GetDlgItem(window, IDC_REPORT_HELP));
+    RECT frame;
+    GetWindowRect(window, &frame);
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + 100, frame.bottom - frame.top + 50,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    const RECT grownEdit = testwin::PlaceInParent(text);
+    EXPECT_EQ(grownEdit.right - edit.right, 100);
+    EXPECT_EQ(grownEdit.bottom - edit.bottom, 50);
+    EXPECT_EQ(grownEdit.left, edit.left);
+    const RECT movedOk = testwin::PlaceInParent(GetDlgItem(window, IDOK));
+    EXPECT_EQ(movedOk.left - ok.left, 100);
+    EXPECT_EQ(movedOk.top - ok.top, 50);
+    const RECT movedHelp = testwin::PlaceInParent(GetDlgItem(window, IDC_REPORT_HELP));
+    EXPECT_EQ(movedHelp.left - help.left, 100);
+    EXPECT_EQ(movedHelp.top, help.top);
+    RECT client;
+    GetClientRect(window, &client);
+    POINT corner{client.right - 2, client.bottom - 2};
+    ClientToScreen(window, &corner);
+    EXPECT_EQ(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(corner.x, corner.y)), HTBOTTOMRIGHT) << "the size grip";
 }
 
 }  // namespace

@@ -74,7 +74,6 @@ std::string Output(const std::string& command) {
 class IsoImageWriterTest : public testing::Test {
 protected:
     void SetUp() override {
-        if (Output("command -v isoinfo").empty()) GTEST_SKIP() << "isoinfo is not installed";
         fs::remove_all(root_);
         fs::create_directories(project_ / "Docs" / "Deep" / "Deeper");
         Write(project_ / "Readme.txt", "Read me first.\r\n");
@@ -105,6 +104,8 @@ protected:
 };
 
 TEST_F(IsoImageWriterTest, IsoinfoReadsTheVolumeBothTreesAndTheFiles) {
+    // isoinfo is the Linux side's reader; the Windows build of these tests has none.
+    if (Output("command -v isoinfo").empty()) GTEST_SKIP() << "isoinfo is not installed";
     const std::string image = WriteImage("disc.iso");
     const std::string volume = Output("isoinfo -d -i " + image);
     EXPECT_NE(volume.find("Volume id: SPRING_CATALOGUE"), std::string::npos) << volume;
