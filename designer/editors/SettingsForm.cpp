@@ -34,8 +34,7 @@ BOOL CSettingsForm::OnInitDialog() {
     pictureButtons_.Add(Handle(), IDC_FORM_HELP);
     // The forms that show pictures point to where custom ones are made.
     if (HWND link = Item(IDC_GRAPHICS_LINK)) {
-        graphicsLink_.Attach(link);
-        graphicsLink_.EnableToolTip(false);
+        graphicsLink_.Attach(link, false);
         graphicsLink_.SetUrl(VendorPageAddress(kGraphicsPage));
     }
     if (CSettings* record = host_.CurrentRecord()) LoadSettings(record);

@@ -92,8 +92,9 @@ std::string LinkFailureReason(int shellCode) {
     }
 }
 
-bool CHyperLink::Attach(HWND control) {
+bool CHyperLink::Attach(HWND control, bool withToolTip) {
     if (!CWindow::Attach(control)) return false;
+    toolTipEnabled_ = withToolTip;
     // The control reports clicks and takes the focus.
     SetWindowLongPtrA(control, GWL_STYLE, GetWindowLongPtrA(control, GWL_STYLE) | SS_NOTIFY);
     LOGFONTA description{};
@@ -101,7 +102,6 @@ bool CHyperLink::Attach(HWND control) {
     GetObjectA(font ? HGDIOBJ(font) : GetStockObject(DEFAULT_GUI_FONT), sizeof(description), &description);
     description.lfUnderline = TRUE;
     underlined_.Reset(CreateFontIndirectA(&description));
-    toolTip_.Create(GetParent(control));
     FitToText();
     UpdateToolTip();
     return true;
@@ -128,7 +128,10 @@ void CHyperLink::EnableToolTip(bool enabled) {
 std::string CHyperLink::Address() const { return url_.empty() ? WindowText(Handle()) : url_; }
 
 void CHyperLink::UpdateToolTip() {
-    if (!Handle() || !toolTip_.Handle()) return;
+    if (!Handle()) return;
+    // The tip window is made only once a tip is wanted.
+    if (toolTipEnabled_ && !toolTip_.Handle()) toolTip_.Create(GetParent(Handle()));
+    if (!toolTip_.Handle()) return;
     SendMessageA(toolTip_.Handle(), TTM_ACTIVATE, toolTipEnabled_, 0);
     if (toolTipEnabled_) toolTip_.Add(Handle(), Address());
 }

@@ -14,12 +14,13 @@ namespace wingui {
 
 class CHyperLink : public CWindow {
 public:
-    bool Attach(HWND control);
+    // withToolTip false: no tip showing the address (and none is made).
+    bool Attach(HWND control, bool withToolTip = true);
     // Without an address the text is the address; without a text the
     // address is shown.
     void SetUrl(const std::string& url);
     void SetText(const std::string& text);
-    // The tip that shows the address; on unless switched off.
+    // The tip that shows the address.
     void EnableToolTip(bool enabled);
     const std::string& Url() const { return url_; }
     // Opens the address as the user's click does; false after the failure
