@@ -48,10 +48,6 @@ bool DeleteContents(const std::string& directory) {
     return true;
 }
 
-std::uint64_t EntrySize(const WIN32_FIND_DATAA& entry) {
-    return (std::uint64_t(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
-}
-
 }  // namespace
 
 bool DirectoryExists(const std::string& path, bool check) {
@@ -106,23 +102,29 @@ std::uint64_t FileSize(const std::string& path) {
     return (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-std::uint64_t DirectorySize(const std::string& path) {
-    std::string directory = WithoutTrailingBackslash(path);
+void ForEachDirectoryEntry(const std::string& directory, const std::function<void(const WIN32_FIND_DATAA&)>& visit) {
     WIN32_FIND_DATAA entry;
     // The basic information (no short names) in large batches: a project of
-    // many files is summed without asking for what the sum does not use.
-    wingui::FindHandle find(FindFirstFileExA((AppendBackslash(directory) + "*").c_str(), FindExInfoBasic, &entry,
-                                             FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!find) return 0;
-    std::uint64_t total = 0;
+    // many files is listed without asking for what no caller uses.
+    wingui::FindHandle find(FindFirstFileExA((AppendBackslash(WithoutTrailingBackslash(directory)) + "*").c_str(),
+                                             FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
+                                             FIND_FIRST_EX_LARGE_FETCH));
+    if (!find) return;
     do {
-        if (IsDotEntry(entry.cFileName)) continue;
+        if (!IsDotEntry(entry.cFileName)) visit(entry);
+    } while (FindNextFileA(find.Get(), &entry));
+}
+
+std::uint64_t DirectorySize(const std::string& path) {
+    const std::string directory = WithoutTrailingBackslash(path);
+    std::uint64_t total = 0;
+    ForEachDirectoryEntry(directory, [&](const WIN32_FIND_DATAA& entry) {
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (!IsLink(entry.dwFileAttributes)) total += DirectorySize(AppendBackslash(directory) + entry.cFileName);
+            if (!IsLinkEntry(entry)) total += DirectorySize(AppendBackslash(directory) + entry.cFileName);
         } else {
             total += EntrySize(entry);
         }
-    } while (FindNextFileA(find.Get(), &entry));
+    });
     return total;
 }
 

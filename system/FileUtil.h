@@ -1,6 +1,9 @@
 #pragma once
 // Files and directories: tests, creation, deletion, sizes.
+#include <windows.h>
+
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "util/LocalFiles.h"
@@ -23,6 +26,19 @@ bool CopyFileTo(const std::string& source, const std::string& destination, bool 
 
 // The size in bytes; 0 when the file cannot be read.
 std::uint64_t FileSize(const std::string& path);
+
+// Calls visit for every entry of the directory but "." and "..", in the
+// order the file system lists them (basic information, large batches).
+void ForEachDirectoryEntry(const std::string& directory, const std::function<void(const WIN32_FIND_DATAA&)>& visit);
+// A junction or symbolic link: walks below a directory do not follow it.
+inline bool IsLinkEntry(const WIN32_FIND_DATAA& entry) {
+    return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+// The size in bytes of a listed file.
+inline std::uint64_t EntrySize(const WIN32_FIND_DATAA& entry) {
+    return (std::uint64_t(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
+}
 
 // The sum of the sizes of all files below the directory, recursively; links
 // to other directories are not followed.

@@ -1,28 +1,19 @@
 #include "DiskBuildFiles.h"
 
-#include <windows.h>
-
-#include <cstring>
-
 #include "FileUtil.h"
-#include "Handles.h"
 
 namespace {
 
 void Walk(const std::string& directory, const IBuildFiles::FileVisitor& visit) {
-    WIN32_FIND_DATAA found;
-    wingui::FindHandle search(FindFirstFileA(JoinPath(directory, "*").c_str(), &found));
-    if (!search) return;
-    do {
-        if (std::strcmp(found.cFileName, ".") == 0 || std::strcmp(found.cFileName, "..") == 0) continue;
-        const std::string path = JoinPath(directory, found.cFileName);
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    ForEachDirectoryEntry(directory, [&](const WIN32_FIND_DATAA& entry) {
+        const std::string path = JoinPath(directory, entry.cFileName);
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            visit(path, entry.cFileName);
+        } else if (!IsLinkEntry(entry)) {
             // A link may lead back up the tree: it is no part of the disc's own folders.
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) Walk(path, visit);
-        } else {
-            visit(path, found.cFileName);
+            Walk(path, visit);
         }
-    } while (FindNextFileA(search.Get(), &found));
+    });
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
 #include "DiscImageExport.h"
 
-#include <cstring>
-
 #include "CommonDialogs.h"
 #include "DesignerMessage.h"
 #include "DiscSettings.h"
-#include "Handles.h"
+#include "FileUtil.h"
 #include "ImageProgressDialog.h"
 #include "util/LocalFiles.h"
 #include "../../resource.h"
@@ -25,25 +23,22 @@ ImageTime Now() {
 }
 
 void ScanInto(const std::string& directory, ImageEntry& into) {
-    WIN32_FIND_DATAA found;
-    wingui::FindHandle search(FindFirstFileA(JoinPath(directory, "*").c_str(), &found));
-    if (!search) return;
-    do {
-        if (std::strcmp(found.cFileName, ".") == 0 || std::strcmp(found.cFileName, "..") == 0) continue;
+    ForEachDirectoryEntry(directory, [&](const WIN32_FIND_DATAA& found) {
+        const bool isDirectory = found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+        // A link may lead anywhere, back up the tree too: it is not the project's own.
+        if (isDirectory && IsLinkEntry(found)) return;
         ImageEntry entry;
         entry.name = found.cFileName;
         entry.modified = TimeOf(found.ftLastWriteTime);
         entry.source = JoinPath(directory, found.cFileName);
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            // A link may lead anywhere, back up the tree too: it is not the project's own.
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;
-            entry.directory = true;
+        entry.directory = isDirectory;
+        if (isDirectory) {
             ScanInto(entry.source, entry);
         } else {
-            entry.size = (std::uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+            entry.size = EntrySize(found);
         }
         into.children.push_back(std::move(entry));
-    } while (FindNextFileA(search.Get(), &found));
+    });
 }
 
 class DiskFiles : public IImageFiles {
