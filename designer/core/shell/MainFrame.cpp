@@ -11,6 +11,7 @@
 #include "ResourceString.h"
 #include "Settings.h"
 #include "BuildOutput.h"
+#include "ControlPlacement.h"
 #include "DiscImageExport.h"
 #include "HoverBitmapButton.h"
 #include "TestRun.h"
@@ -27,13 +28,6 @@ constexpr int kTopPaneHeight = 82;
 constexpr int kTreePaneWidth = 290;
 constexpr int kGettingStartedHelp = 24;
 constexpr int kWhatIsAnAutorunHelp = 410;
-
-ScreenScale ScreenScaleNow() {
-    HDC screen = GetDC(nullptr);
-    ScreenScale scale{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
-    ReleaseDC(nullptr, screen);
-    return scale;
-}
 
 void ReportListProblem(int messageId, const std::string& argument) {
     ShowDesignerMessage(theMainFrame ? theMainFrame->Handle() : nullptr, UINT(messageId), MB_OK | MB_ICONSTOP,

@@ -16,3 +16,10 @@ void MoveControlBy(HWND control, int dx, int dy) {
     const RECT rect = RectInParent(control);
     SetWindowPos(control, nullptr, rect.left + dx, rect.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+ScreenScale ScreenScaleNow() {
+    HDC screen = GetDC(nullptr);
+    ScreenScale scale{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
+    ReleaseDC(nullptr, screen);
+    return scale;
+}

@@ -72,9 +72,7 @@ void CHtmlForm::ShowMenuType() {
     RECT place = sizeButtonPlace_;
     if (html) {
         const RECT group = RectInParent(Item(IDC_MENU_BASE_GROUP));
-        HDC dc = GetDC(Handle());
-        const int gap = MulDiv(kGapBelowBaseFile, dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96, 96);
-        if (dc) ReleaseDC(Handle(), dc);
+        const int gap = ScreenScaleNow().Y(kGapBelowBaseFile);
         OffsetRect(&place, group.left - place.left, group.bottom + gap - place.top);
     }
     MoveControl(Item(IDC_MENU_SIZE_LOCATION), place);

@@ -31,13 +31,6 @@ constexpr int kBelowParameters[] = {IDC_LAUNCH_BODY_LABEL,    IDC_LAUNCH_BODY,  
                                     IDC_LAUNCH_DEFAULT_LABEL, IDC_LAUNCH_DEFAULT,       IDC_LAUNCH_OPTIONS,
                                     IDC_LAUNCH_WAIT,          IDC_LAUNCH_MAXIMIZE};
 
-int ScaledPixels(HWND window, int pixels) {
-    HDC dc = GetDC(window);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc) ReleaseDC(window, dc);
-    return MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
-}
-
 template <class Choices>
 void FillFlagChoices(HWND box, const Choices& choices) {
     SendMessageA(box, CB_RESETCONTENT, 0, 0);
@@ -147,7 +140,7 @@ void CLaunchForm::ShowRegistryRows(bool shown) {
     if (registryRowsShown_ == int(shown)) return;
     registryRowsShown_ = int(shown);
     for (int id : kRegistryRows) ShowWindow(Item(id), shown ? SW_SHOW : SW_HIDE);
-    const int registryShift = shown ? 0 : -ScaledPixels(Handle(), kRegistryRowsHeight);
+    const int registryShift = shown ? 0 : -ScreenScaleNow().Y(kRegistryRowsHeight);
     for (int id : kBelowRegistry) MoveFromDesign(id, registryShift);
     if (layout_ && !layout_->showsParameters) {
         const int rowHeight = designed_[IDC_LAUNCH_BODY].top - designed_[IDC_LAUNCH_PARAMETERS].top;
