@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int kLocalMachine = 2;
 // A done mark is the one-character text "1"; anything longer is not one.
 constexpr DWORD kHistoryValueBytes = 256;
 const char kDone[] = "1";
@@ -23,8 +22,8 @@ std::string ValueNameFor(const std::string& stepClass, const std::string& sectio
 }
 
 bool OpenOrCreateDiscKey(RegistryUtil& registry, const std::string& discNumber) {
-    if (registry.OpenBase(kLocalMachine, discNumber)) return true;
-    if (!registry.OpenBase(kLocalMachine) && !registry.CreateBase(kLocalMachine)) return false;
+    if (registry.OpenBase(kHistoryRegistryRoot, discNumber)) return true;
+    if (!registry.OpenBase(kHistoryRegistryRoot) && !registry.CreateBase(kHistoryRegistryRoot)) return false;
     return registry.CreateSub(discNumber);
 }
 
@@ -33,7 +32,7 @@ bool OpenOrCreateDiscKey(RegistryUtil& registry, const std::string& discNumber) 
 bool CRegistryHistoryStore::IsDone(const std::string& discNumber, const std::string& stepClass,
                                    const std::string& section, const std::string& fileValueName) {
     RegistryUtil registry;
-    if (!registry.OpenBase(kLocalMachine, discNumber)) return false;
+    if (!registry.OpenBase(kHistoryRegistryRoot, discNumber)) return false;
     for (const std::string& level : LevelsBelowDisc(stepClass, section)) {
         if (!registry.OpenSub(level)) return false;
     }

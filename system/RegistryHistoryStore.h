@@ -5,6 +5,10 @@
 
 #include "history/DiscHistory.h"
 
+// The registry root (as RegistryUtil numbers them) whose vendor key holds
+// the history: HKEY_LOCAL_MACHINE.
+inline constexpr int kHistoryRegistryRoot = 2;
+
 class CRegistryHistoryStore : public IHistoryStore {
 public:
     bool IsDone(const std::string& discNumber, const std::string& stepClass, const std::string& section,

@@ -10,6 +10,7 @@
 #include "FileUtil.h"
 #include "FirstRunSteps.h"
 #include "ProcessUtil.h"
+#include "RegistryHistoryStore.h"
 #include "RegistryUtil.h"
 #include "ReportDialog.h"
 #include "ResourceString.h"
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr int kLocalMachine = 2;
 
 // The wait window with the main window disabled, for as long as the build runs.
 class BuildProgress {
@@ -65,9 +65,9 @@ bool Fail(BuildProgress& progress, HWND mainWindow, const std::string& projectDi
 void MoveDiscHistory(const std::string& previous, const std::string& next) {
     if (!IsDiscHistoryKey(previous) || !IsDiscHistoryKey(next) || previous == next) return;
     RegistryUtil history;
-    if (!history.OpenBase(kLocalMachine) || !history.HasSubKey(previous)) return;
+    if (!history.OpenBase(kHistoryRegistryRoot) || !history.HasSubKey(previous)) return;
     // Should the copy fail, the old history is all the computer has left.
-    if (history.CopySubTree(kLocalMachine, next, previous)) history.DeleteSubTree(previous);
+    if (history.CopySubTree(kHistoryRegistryRoot, next, previous)) history.DeleteSubTree(previous);
 }
 
 bool BuildOutput(HWND mainWindow, CDiscSettings& project, const BuildEnvironment& environment, bool showProgress) {

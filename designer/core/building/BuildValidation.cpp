@@ -84,22 +84,10 @@ private:
     }
 
     void CheckSplash(const CSettingsSplash& splash) {
-        bool usableImage = false;
-        if (splash.Image) {
-            if (splash.ImageFile.empty()) {
-                Add(kMsgSplashImageWithoutFile);
-            } else if (!InProject(splash.ImageFile)) {
-                Add(kMsgSplashImageMissing, {splash.ImageFile});
-            } else {
-                usableImage = true;
-            }
-        }
+        const bool usableImage =
+            splash.Image && CheckChosenFile(splash.ImageFile, kMsgSplashImageWithoutFile, kMsgSplashImageMissing);
         if (!splash.Sound) return;
-        if (splash.SoundFile.empty()) {
-            Add(kMsgSoundWithoutFile);
-        } else if (!InProject(splash.SoundFile)) {
-            Add(kMsgSoundMissing, {splash.SoundFile});
-        }
+        CheckChosenFile(splash.SoundFile, kMsgSoundWithoutFile, kMsgSoundMissing);
         if (splash.SoundOption == CSettingsSplash::kLoopWhileShown && !usableImage) Add(kMsgSoundLoopsWithoutImage);
     }
 
@@ -113,11 +101,7 @@ private:
             case kLaunchOpenDocument:
             case kLaunchRunFromDisc:
             case kLaunchPrintDocument:
-                if (field.empty()) {
-                    Add(kMsgNoFileToOpen);
-                } else if (!InProject(field)) {
-                    Add(kMsgRequiredFileMissing, {field});
-                }
+                CheckChosenFile(field, kMsgNoFileToOpen, kMsgRequiredFileMissing);
                 break;
             case kLaunchWebSite:
                 if (field.empty()) {
@@ -155,20 +139,11 @@ private:
     }
 
     void CheckLicense(const CSettingsLicense& license) {
-        if (!license.Active) return;
-        if (license.File.empty()) {
-            Add(kMsgLicenseWithoutFile);
-        } else if (!InProject(license.File)) {
-            Add(kMsgLicenseMissing, {license.File});
-        }
+        if (license.Active) CheckChosenFile(license.File, kMsgLicenseWithoutFile, kMsgLicenseMissing);
     }
 
     void CheckInstall(const CSettingsInstall& install) {
-        if (install.File.empty()) {
-            Add(kMsgNoInstallFile);
-        } else if (!InProject(install.File)) {
-            Add(kMsgInstallFileMissing, {install.File});
-        }
+        CheckChosenFile(install.File, kMsgNoInstallFile, kMsgInstallFileMissing);
         const bool byFileType = install.When == CSettingsInstall::kByFileType;
         if (byFileType && install.FileExtension.empty()) Add(kMsgInstallWithoutFileType);
         if (byFileType && install.WhenViewer == CSettingsInstall::kWhenOlderVersion && install.Version.empty()) {
@@ -177,13 +152,18 @@ private:
         if (install.Prompt && install.Message.empty()) Add(kMsgInstallPromptEmpty);
     }
 
-    // An empty name is one message, a name not in the project the other.
-    void CheckChosenFile(const std::string& name, int emptyMessage, int missingMessage) {
+    // An empty name is one message, a name not in the project the other;
+    // true when the file is there.
+    bool CheckChosenFile(const std::string& name, int emptyMessage, int missingMessage) {
         if (name.empty()) {
             Add(emptyMessage);
-        } else if (!InProject(name)) {
-            Add(missingMessage, {name});
+            return false;
         }
+        if (!InProject(name)) {
+            Add(missingMessage, {name});
+            return false;
+        }
+        return true;
     }
 
     void CheckStandardMenu(const CSettingsHtml& menu) {
@@ -204,11 +184,7 @@ private:
     void CheckMenu(CSettingsHtml& menu, const std::string& prefix) {
         if (menu.WindowName.empty()) Add(kMsgNoWindowName);
         if (menu.MenuType == CSettingsHtml::kHtmlMenu) {
-            if (menu.Filename.empty()) {
-                Add(kMsgNoBaseFile);
-            } else if (!InProject(menu.Filename)) {
-                Add(kMsgBaseFileMissing, {menu.Filename});
-            }
+            CheckChosenFile(menu.Filename, kMsgNoBaseFile, kMsgBaseFileMissing);
         } else {
             CheckStandardMenu(menu);
         }

@@ -8,6 +8,7 @@
 #include "DiscSettings.h"
 #include "FirstRunSteps.h"
 #include "ProcessUtil.h"
+#include "RegistryHistoryStore.h"
 #include "RegistryUtil.h"
 #include "SettingsFileAccess.h"
 #include "util/LocalFiles.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr int kLocalMachine = 2;
 // After Cancel the player is given this many more rounds to end.
 constexpr int kCancelGraceRounds = 10;
 constexpr int kRoundMs = 1000;
@@ -74,7 +74,7 @@ bool WaitBehindWaitWindow(HWND mainWindow, HANDLE worker, TestShared& shared) {
 
 void OfferToClearHistory(HWND mainWindow, CDiscSettings& project) {
     RegistryUtil history;
-    if (!history.OpenBase(kLocalMachine)) return;
+    if (!history.OpenBase(kHistoryRegistryRoot)) return;
     std::string discNumber;
     ReadString(JoinPath(JoinPath(project.TargetDir, "AutoRun"), "Settings.ini"), "General", "CdID", discNumber);
     // Only a real disc number names one disc's history; anything else would
