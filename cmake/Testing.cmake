@@ -11,9 +11,10 @@ if(WIN32)
   add_library(windows_test_support STATIC
     ${PROJECT_SOURCE_DIR}/tests/support/WindowQueries.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/DialogDriver.cpp
+    ${PROJECT_SOURCE_DIR}/tests/support/HistoryKeys.cpp
   )
   target_include_directories(windows_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/support)
-  target_link_libraries(windows_test_support PUBLIC wingui GTest::gtest user32)
+  target_link_libraries(windows_test_support PUBLIC wingui GTest::gtest user32 advapi32)
   add_library(windows_test_main STATIC ${PROJECT_SOURCE_DIR}/tests/support/WindowsTestMain.cpp)
   target_link_libraries(windows_test_main PUBLIC GTest::gtest windows_test_support)
 endif()

@@ -16,6 +16,7 @@
 #include "records/SettingsLicense.h"
 #include "ProjectFilePicker.h"
 #include "DialogDriver.h"
+#include "HistoryKeys.h"
 #include "HoverBitmapButton.h"
 #include "RenameDialog.h"
 #include "SplashThread.h"
@@ -273,31 +274,6 @@ TEST(HoverBitmapButton, DrawsThePictureOfItsStateAndLightsUpUnderTheMouse) {
 
 namespace {
 
-constexpr const char* kHistoryRoot = "SOFTWARE\\Fernhollow Software\\Menuwright";
-
-void SetHistory(const std::string& disc) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, (std::string(kHistoryRoot) + "\\" + disc).c_str(), 0, nullptr, 0,
-                              KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, "License", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"), 2);
-    RegCloseKey(key);
-}
-
-bool HasHistory(const std::string& disc) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, (std::string(kHistoryRoot) + "\\" + disc).c_str(), 0, KEY_READ, &key) !=
-        ERROR_SUCCESS) {
-        return false;
-    }
-    RegCloseKey(key);
-    return true;
-}
-
-void DeleteHistory(const std::string& disc) {
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, (std::string(kHistoryRoot) + "\\" + disc).c_str());
-}
-
 struct BuildFixture : ScratchRoot {
     std::filesystem::path project = root / "Project";
     std::filesystem::path designer = root / "Designer";
@@ -351,16 +327,16 @@ TEST(BuildOutput, APlayerThatCannotBeReplacedFailsTheBuildAfterAutorunInf) {
 }
 
 TEST(BuildOutput, TheHistoryMovesOnlyBetweenRealDiscNumbers) {
-    SetHistory("905");
+    ASSERT_TRUE(testwin::SetDiscHistory("905"));
     MoveDiscHistory("905", "906");
-    EXPECT_FALSE(HasHistory("905"));
-    EXPECT_TRUE(HasHistory("906"));
+    EXPECT_FALSE(testwin::HasDiscHistory("905"));
+    EXPECT_TRUE(testwin::HasDiscHistory("906"));
     for (const char* damaged : {"", "..", "906\\..", " 906"}) {
         MoveDiscHistory(damaged, "907");
-        EXPECT_FALSE(HasHistory("907")) << damaged;
+        EXPECT_FALSE(testwin::HasDiscHistory("907")) << damaged;
     }
-    EXPECT_TRUE(HasHistory("906"));
-    DeleteHistory("906");
+    EXPECT_TRUE(testwin::HasDiscHistory("906"));
+    testwin::DeleteDiscHistory("906");
 }
 
 TEST(TestRun, TheHistoryQuestionComesOnlyForADiscNumberThatNamesOneDisc) {
@@ -371,7 +347,7 @@ TEST(TestRun, TheHistoryQuestionComesOnlyForADiscNumberThatNamesOneDisc) {
     license->Active = true;
     license->Display = CSettingsLicense::kFirstTimeOnly;
     project.RootList.Add(std::move(license), false);
-    SetHistory("908");
+    ASSERT_TRUE(testwin::SetDiscHistory("908"));
     const auto discNumber = [&](const char* number) {
         std::ofstream(fixture.project / "AutoRun" / "Settings.ini") << "[General]\r\nCdID=" << number << "\r\n";
     };
@@ -383,7 +359,7 @@ TEST(TestRun, TheHistoryQuestionComesOnlyForADiscNumberThatNamesOneDisc) {
     OfferToClearHistory(nullptr, project);
     quiet.Finish();
     EXPECT_TRUE(none.texts.empty());
-    EXPECT_TRUE(HasHistory("908"));
+    EXPECT_TRUE(testwin::HasDiscHistory("908"));
 
     discNumber("908");
     AnsweredBoxes asked;
@@ -392,7 +368,7 @@ TEST(TestRun, TheHistoryQuestionComesOnlyForADiscNumberThatNamesOneDisc) {
     yes.Finish();
     ASSERT_EQ(asked.texts.size(), 1u);
     EXPECT_EQ(asked.texts[0].rfind("Some of the options that you have chosen cause the AutoRun", 0), 0u);
-    EXPECT_FALSE(HasHistory("908"));
+    EXPECT_FALSE(testwin::HasDiscHistory("908"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "DesignerFixture.h"
 #include "DialogDriver.h"
+#include "HistoryKeys.h"
 #include "TestBitmap.h"
 
 namespace {
@@ -20,34 +21,12 @@ constexpr int kTest = 1010;
 constexpr int kMenuWindowName = 1661;
 constexpr int kReportSummary = 1266;
 constexpr int kReportText = 1187;
-constexpr const char* kHistoryRoot = "SOFTWARE\\Fernhollow Software\\Menuwright";
 
 std::string FileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     std::stringstream content;
     content << file.rdbuf();
     return content.str();
-}
-
-void SetHistory(const std::string& disc, const char* value) {
-    HKEY key = nullptr;
-    const std::string path = std::string(kHistoryRoot) + "\\" + disc;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, "License", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), DWORD(strlen(value) + 1));
-    RegCloseKey(key);
-}
-
-bool HasHistory(const std::string& disc) {
-    HKEY key = nullptr;
-    const std::string path = std::string(kHistoryRoot) + "\\" + disc;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-}
-
-void DeleteHistory(const std::string& disc) {
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, (std::string(kHistoryRoot) + "\\" + disc).c_str());
 }
 
 // A project whose standard menu passes every check: a plain background and
@@ -83,7 +62,7 @@ TEST(DesignerBuild, CreateWritesTheDiscsFilesAndMovesTheHistoryToTheNewDiscNumbe
     // An earlier build of disc 5 that ran on this computer.
     directory.WriteFile("Images\\Demo\\AutoRun\\Settings.ini", "[General]\r\nCdID=5\r\n");
     directory.WriteFile("Images\\Demo\\AutoRun\\Menu\\Old.jpg", "stale");
-    SetHistory("5", "accepted");
+    ASSERT_TRUE(testwin::SetDiscHistory("5"));
     auto designer = directory.Start();
     HWND main = WaitForMainWindow(designer);
     ASSERT_NE(main, nullptr);
@@ -116,8 +95,8 @@ TEST(DesignerBuild, CreateWritesTheDiscsFilesAndMovesTheHistoryToTheNewDiscNumbe
     EXPECT_EQ(disc, ReadIni(directory.Path("ProjectsV3\\Projects.ini"), "General", "CdID"));
     EXPECT_NE(disc, "5");
     EXPECT_EQ(ReadIni(project + "\\AutoRun\\Settings.ini", "General", "WindowsLabel"), "Spring Catalogue");
-    EXPECT_FALSE(HasHistory("5"));
-    EXPECT_TRUE(HasHistory(disc)) << "the computer's record of disc 5 belongs to the new number";
+    EXPECT_FALSE(testwin::HasDiscHistory("5"));
+    EXPECT_TRUE(testwin::HasDiscHistory(disc)) << "the computer's record of disc 5 belongs to the new number";
 
     // Any edit makes the project unbuilt; only warnings still build it.
     SetWindowTextA(FormItem(main, kMenuWindowName), "");
@@ -135,8 +114,8 @@ TEST(DesignerBuild, CreateWritesTheDiscsFilesAndMovesTheHistoryToTheNewDiscNumbe
     e2e::PressDialogButton(report, IDOK);
     EXPECT_TRUE(testwin::WaitUntil([&] { return IsWindowEnabled(FindControl(main, kTest)) != FALSE; }));
     EXPECT_TRUE(CloseDesigner(designer, main));
-    DeleteHistory("5");
-    DeleteHistory(disc);
+    testwin::DeleteDiscHistory("5");
+    testwin::DeleteDiscHistory(disc);
 }
 
 TEST(DesignerBuild, TestRunsTheBuiltPlayerAndWaitsUntilItEnds) {
@@ -187,7 +166,7 @@ TEST(DesignerBuild, TestRunsTheBuiltPlayerAndWaitsUntilItEnds) {
     e2e::PressDialogButton(box, IDOK);
     testwin::WaitForWindowGone(box, 10000);
     EXPECT_TRUE(CloseDesigner(designer, main));
-    DeleteHistory(disc);
+    testwin::DeleteDiscHistory(disc);
 }
 
 TEST(DesignerBuild, SaveDiscImageWritesTheBuiltProjectAsAnIsoImage) {
