@@ -11,6 +11,7 @@
 #include "ResourceString.h"
 #include "Settings.h"
 #include "BuildOutput.h"
+#include "BurnCDDlg.h"
 #include "ControlPlacement.h"
 #include "DiscImageExport.h"
 #include "HoverBitmapButton.h"
@@ -194,6 +195,17 @@ void CMainFrame::Build() {
     topForm_.EnableTestAndBurn(true);
 }
 
+void CMainFrame::Burn() {
+    SaveShownForm();
+    CDiscSettings* project = CurrentProject();
+    if (!project || !project->AutorunUpdated) return;
+    CBurnCDDlg dialog(MakeImapiPlatform(), project->TargetDir, project->Label.substr(0, kMaxDiscLabel));
+    dialog.DoModal(Handle());
+    project->Label = dialog.Label();
+    project->SaveGeneral();
+    if (form_) form_->UpdateControls();
+}
+
 void CMainFrame::ShowProjectRecordForm(CSettings* record) {
     ShowFormFor(record);
     treeForm_.ClearSelection();
@@ -267,9 +279,7 @@ bool CMainFrame::OnCommand(WORD id, WORD /*notifyCode*/, HWND /*control*/) {
         case ID_TEST:
             if (project && project->AutorunUpdated) TestRun(Handle(), *project);
             return true;
-        case ID_BURN:
-            // The burn comes later; the menu offers it only for a built project.
-            return true;
+        case ID_BURN: Burn(); return true;
         case ID_SAVE_DISC_IMAGE:
             if (project && project->AutorunUpdated) SaveDiscImage(Handle(), project->TargetDir, DiscImageLabel(*project));
             return true;

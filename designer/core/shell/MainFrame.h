@@ -71,6 +71,7 @@ private:
     void ChangeDirectory();
     void ProjectBoxChanged();
     void Build();
+    void Burn();
     void OpenVendorPage(const char* page);
     void UpdateMenu(HMENU menu);
     void Close();
