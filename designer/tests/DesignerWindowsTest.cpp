@@ -16,6 +16,7 @@
 #include "records/SettingsLicense.h"
 #include "ProjectFilePicker.h"
 #include "DialogDriver.h"
+#include "ScratchRoot.h"
 #include "HistoryKeys.h"
 #include "HoverBitmapButton.h"
 #include "RenameDialog.h"
@@ -122,19 +123,6 @@ constexpr int kFileNameBox = 0x047C;  // the explorer-style file dialog's name b
 
 // A directory of a test's own below the temporary one, fresh at the start
 // and removed at the end.
-struct ScratchRoot {
-    explicit ScratchRoot(const char* name) : root(std::filesystem::temp_directory_path() / name) {
-        std::filesystem::remove_all(root);
-        std::filesystem::create_directories(root);
-    }
-    ~ScratchRoot() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
-    }
-    ScratchRoot(const ScratchRoot&) = delete;
-    ScratchRoot& operator=(const ScratchRoot&) = delete;
-    std::filesystem::path root;
-};
 
 // A project directory and a file outside it, both removed at the end.
 struct PickerFixture : ScratchRoot {
