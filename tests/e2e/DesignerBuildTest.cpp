@@ -202,3 +202,32 @@ TEST(DesignerBuild, SaveDiscImageWritesTheBuiltProjectAsAnIsoImage) {
     EXPECT_NE(bytes.find(FileBytes(directory.Path("Autorun.bin"))), std::string::npos) << "the player is on the disc";
     EXPECT_TRUE(CloseDesigner(designer, main));
 }
+
+// Wine has no image mastering library, version 2 or 1: the designer's Burn
+// reaches the real platform, finds no writer, says so and leaves the
+// project's label as it was.
+TEST(DesignerBuild, BurnWithoutAnyWriterSaysSoAndKeepsTheLabel) {
+    constexpr int kBurn = 1019;
+    DesignerDirectory directory;
+    WriteCleanMenuProject(directory);
+    const std::string settings = directory.ProjectSettings("Demo");
+    WritePrivateProfileStringA("General", "Label", "SPRING 2027", settings.c_str());
+    auto designer = directory.Start();
+    HWND main = WaitForMainWindow(designer);
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(FindControl(main, kBurn))) << "nothing to burn before a build";
+    EXPECT_EQ(CreateAndAnswer(designer, main).substr(0, 40), "The AutoRun has been successfully built.");
+    ASSERT_TRUE(IsWindowEnabled(FindControl(main, kBurn)));
+
+    e2e::PressButton(FindControl(main, kBurn));
+    HWND box = designer.WaitForWindow("#32770", "Menuwright", 30000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(e2e::MessageBoxText(box), "Unable to initialize any CD/DVD writer on this computer.");
+    e2e::PressDialogButton(box, IDOK);
+    testwin::WaitForWindowGone(box, 10000);
+    EXPECT_EQ(designer.WaitForWindow("#32770", "Burn CD/DVD", 1500), nullptr) << "the dialog closed with the message";
+    EXPECT_TRUE(CloseDesigner(designer, main));
+    char label[64] = {};
+    GetPrivateProfileStringA("General", "Label", "", label, sizeof label, settings.c_str());
+    EXPECT_STREQ(label, "SPRING 2027");
+}
