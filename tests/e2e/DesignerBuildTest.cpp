@@ -42,15 +42,20 @@ void WriteCleanMenuProject(const DesignerDirectory& directory) {
     directory.WriteFile("Images\\Demo\\Up.bmp", testbitmap::SolidBitmapFile(2, 2));
 }
 
-// Presses Create and answers the success message; its text.
-std::string CreateAndAnswer(const e2e::RunningProgram& designer, HWND main) {
-    e2e::PressButton(FindControl(main, kCreate));
+// Answers the designer's next message box with OK; its text.
+std::string AnswerMessage(const e2e::RunningProgram& designer) {
     HWND box = designer.WaitForWindow("#32770", "Menuwright", 30000);
     if (!box) return "(no message)";
     const std::string text = e2e::MessageBoxText(box);
     e2e::PressDialogButton(box, IDOK);
     testwin::WaitForWindowGone(box, 10000);
     return text;
+}
+
+// Presses Create and answers the success message; its text.
+std::string CreateAndAnswer(const e2e::RunningProgram& designer, HWND main) {
+    e2e::PressButton(FindControl(main, kCreate));
+    return AnswerMessage(designer);
 }
 
 }  // namespace
@@ -160,11 +165,7 @@ TEST(DesignerBuild, TestRunsTheBuiltPlayerAndWaitsUntilItEnds) {
     // Without the player there is nothing to test.
     ASSERT_TRUE(DeleteFileA((project + "\\Autorun.exe").c_str()));
     e2e::PressButton(FindControl(main, kTest));
-    HWND box = designer.WaitForWindow("#32770", "Menuwright", 30000);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(e2e::MessageBoxText(box), "ERROR: Unable to run the AutoRun program.");
-    e2e::PressDialogButton(box, IDOK);
-    testwin::WaitForWindowGone(box, 10000);
+    EXPECT_EQ(AnswerMessage(designer), "ERROR: Unable to run the AutoRun program.");
     EXPECT_TRUE(CloseDesigner(designer, main));
     testwin::DeleteDiscHistory(disc);
 }
@@ -185,11 +186,7 @@ TEST(DesignerBuild, SaveDiscImageWritesTheBuiltProjectAsAnIsoImage) {
     ASSERT_NE(save, nullptr);
     SetDlgItemTextA(save, kFileNameBox, image.c_str());
     e2e::PressDialogButton(save, IDOK);
-    HWND box = designer.WaitForWindow("#32770", "Menuwright", 30000);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(e2e::MessageBoxText(box), "The disc image has been saved:\n\n" + image);
-    e2e::PressDialogButton(box, IDOK);
-    testwin::WaitForWindowGone(box, 10000);
+    EXPECT_EQ(AnswerMessage(designer), "The disc image has been saved:\n\n" + image);
 
     const std::string bytes = FileBytes(image);
     ASSERT_GT(bytes.size(), 18u * 2048);
@@ -220,11 +217,7 @@ TEST(DesignerBuild, BurnWithoutAnyWriterSaysSoAndKeepsTheLabel) {
     ASSERT_TRUE(IsWindowEnabled(FindControl(main, kBurn)));
 
     e2e::PressButton(FindControl(main, kBurn));
-    HWND box = designer.WaitForWindow("#32770", "Menuwright", 30000);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(e2e::MessageBoxText(box), "Unable to initialize any CD/DVD writer on this computer.");
-    e2e::PressDialogButton(box, IDOK);
-    testwin::WaitForWindowGone(box, 10000);
+    EXPECT_EQ(AnswerMessage(designer), "Unable to initialize any CD/DVD writer on this computer.");
     EXPECT_EQ(designer.WaitForWindow("#32770", "Burn CD/DVD", 1500), nullptr) << "the dialog closed with the message";
     EXPECT_TRUE(CloseDesigner(designer, main));
     char label[64] = {};

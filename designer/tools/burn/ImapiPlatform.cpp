@@ -60,6 +60,16 @@ HRESULT Create(const CLSID& clsid, const IID& iid, ComPtr<Interface>& object) {
     return CoCreateInstance(clsid, nullptr, CLSCTX_ALL, iid, object.ReceiveVoid());
 }
 
+// A new platform object in the wrapper the engines see; null when the
+// platform has no such object.
+template <class Wrapper, class Interface>
+std::unique_ptr<Wrapper> Wrapped(const CLSID& clsid, const IID& iid, HRESULT& result) {
+    ComPtr<Interface> object;
+    result = Create(clsid, iid, object);
+    if (FAILED(result)) return nullptr;
+    return std::make_unique<Wrapper>(std::move(object));
+}
+
 // ---- Version 2 ----
 
 class ComRecorder : public IBurnRecorder {
@@ -413,28 +423,19 @@ public:
         return result;
     }
     std::unique_ptr<IBurnRecorder> CreateRecorder(HRESULT& result) override {
-        ComPtr<imapi::IDiscRecorder2> recorder;
-        result = Create(imapi::CLSID_MsftDiscRecorder2, imapi::IID_IDiscRecorder2, recorder);
-        if (FAILED(result)) return nullptr;
-        return std::make_unique<ComRecorder>(std::move(recorder));
+        return Wrapped<ComRecorder, imapi::IDiscRecorder2>(imapi::CLSID_MsftDiscRecorder2, imapi::IID_IDiscRecorder2, result);
     }
     std::unique_ptr<IBurnDataWriter> CreateDataWriter(HRESULT& result) override {
-        ComPtr<imapi::IDiscFormat2Data> writer;
-        result = Create(imapi::CLSID_MsftDiscFormat2Data, imapi::IID_IDiscFormat2Data, writer);
-        if (FAILED(result)) return nullptr;
-        return std::make_unique<ComDataWriter>(std::move(writer));
+        return Wrapped<ComDataWriter, imapi::IDiscFormat2Data>(imapi::CLSID_MsftDiscFormat2Data,
+                                                               imapi::IID_IDiscFormat2Data, result);
     }
     std::unique_ptr<IBurnImage> CreateImage(HRESULT& result) override {
-        ComPtr<imapi::IFileSystemImage> image;
-        result = Create(imapi::CLSID_MsftFileSystemImage, imapi::IID_IFileSystemImage, image);
-        if (FAILED(result)) return nullptr;
-        return std::make_unique<ComImage>(std::move(image));
+        return Wrapped<ComImage, imapi::IFileSystemImage>(imapi::CLSID_MsftFileSystemImage, imapi::IID_IFileSystemImage,
+                                                          result);
     }
     std::unique_ptr<ILegacyDiscMaster> CreateLegacyDiscMaster(HRESULT& result) override {
-        ComPtr<imapi::IDiscMaster> master;
-        result = Create(imapi::CLSID_MSDiscMasterObj, imapi::IID_IDiscMaster, master);
-        if (FAILED(result)) return nullptr;
-        return std::make_unique<ComLegacyDiscMaster>(std::move(master));
+        return Wrapped<ComLegacyDiscMaster, imapi::IDiscMaster>(imapi::CLSID_MSDiscMasterObj, imapi::IID_IDiscMaster,
+                                                                result);
     }
 
 private:
