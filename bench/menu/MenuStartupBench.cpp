@@ -3,6 +3,7 @@
 // buttons and JPEG pictures, next to the same measure for a bare program
 // that shows one empty window. Prints the figures; asserts nothing.
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -60,7 +61,15 @@ private:
 struct Run {
     double total = -1;
     std::vector<double> stages;
+    double peakMb = 0;  // the process's peak working set once it was painted
 };
+
+double PeakWorkingSetMb(HANDLE process) {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(process, &counters, sizeof counters)) return 0;
+    return double(counters.PeakWorkingSetSize) / (1024 * 1024);
+}
 
 // Milliseconds from just before the process is created until its window is
 // visible with nothing left to paint; negative when it never got there. With a
@@ -87,11 +96,12 @@ Run TimeToPaintedWindow(const std::string& program, const std::string& directory
         if (WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) break;
         if (bench::NowMs() - start > 30000) break;
     }
+    const double peakMb = elapsed >= 0 ? PeakWorkingSetMb(process.hProcess) : 0;
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return {elapsed, trace ? trace->Stages(start) : std::vector<double>()};
+    return {elapsed, trace ? trace->Stages(start) : std::vector<double>(), peakMb};
 }
 
 std::vector<double> Totals(const std::vector<Run>& runs) {
@@ -102,8 +112,11 @@ std::vector<double> Totals(const std::vector<Run>& runs) {
 
 void PrintFigures(const char* label, const std::vector<Run>& runs) {
     const std::vector<double> totals = Totals(runs);
-    std::printf("%-33s median %.1f ms (min %.1f, max %.1f)\n", label, Median(totals),
-                *std::min_element(totals.begin(), totals.end()), *std::max_element(totals.begin(), totals.end()));
+    std::vector<double> peaks;
+    for (const Run& run : runs) peaks.push_back(run.peakMb);
+    std::printf("%-33s median %.1f ms (min %.1f, max %.1f), peak working set %.1f MB\n", label, Median(totals),
+                *std::min_element(totals.begin(), totals.end()), *std::max_element(totals.begin(), totals.end()),
+                Median(peaks));
 }
 
 // Where the time of the median start went, stage by stage.
