@@ -2,9 +2,9 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <ole2.h>
 
 #include "DiscRoot.h"
+#include "LateOle.h"
 #include "MessageBox.h"
 #include "StartupTrace.h"
 #include "StepWalker.h"
@@ -21,9 +21,9 @@ bool CAutorunApp::InitInstance() {
     // whatever directory or drive is current.
     const std::string discRoot = DiscRootFromProgramPath(GetModulePath());
 
-    // The browser control of the HTML menu lives in a single-threaded
-    // apartment on this thread.
-    OleInitialize(nullptr);
+    // OLE starts on this thread when a step first needs it (the HTML menu's
+    // browser control, the shell): most discs never load its libraries.
+    wingui::ole::SetUiThread();
     SetRegistryKey("Local AppWizard-Generated Applications");
     wingui::MarkStartup(wingui::StartupStage::LibrariesReady);
 
@@ -41,6 +41,6 @@ bool CAutorunApp::InitInstance() {
     } else {
         wingui::ShowStringMessage(nullptr, {IDS_DISC_INCOMPLETE, IDS_CANNOT_CONTINUE}, MB_OK | MB_ICONSTOP);
     }
-    OleUninitialize();
+    wingui::ole::EndUiThreadOle();
     return false;
 }

@@ -4,6 +4,7 @@
 
 #include "DeviceContexts.h"
 #include "Dialog.h"
+#include "LateShell.h"
 #include "DiscSettings.h"
 #include "MenuDialogIds.h"
 #include "MessageBox.h"
@@ -79,7 +80,7 @@ void CAutorunDlg::SetWindowIcon() {
     // handle; the designer stores only indexes from 0.
     if (disc_.Icon.Type == 2 && !disc_.Icon.Filename.empty() && disc_.Icon.Number >= 0) {
         const std::string path = InFolder(disc_.Icon.Filename);
-        HICON extracted = ExtractIconA(GetModuleHandleA(nullptr), path.c_str(), UINT(disc_.Icon.Number));
+        HICON extracted = wingui::late::ExtractIcon(GetModuleHandleA(nullptr), path.c_str(), UINT(disc_.Icon.Number));
         // The function answers 1 for a file that is no icon source.
         if (reinterpret_cast<UINT_PTR>(extracted) > 1) ownedIcon_.Reset(extracted);
     }

@@ -5,15 +5,17 @@
 #include <cstdio>
 #include <vector>
 
+#include "LateShell.h"
+
 bool GetFileVersionText(const std::string& file, bool shortForm, std::string& version) {
     DWORD ignored = 0;
-    DWORD size = GetFileVersionInfoSizeA(file.c_str(), &ignored);
+    DWORD size = wingui::late::GetFileVersionInfoSize(file.c_str(), &ignored);
     if (size == 0) return false;
     std::vector<char> data(size);
-    if (!GetFileVersionInfoA(file.c_str(), 0, size, data.data())) return false;
+    if (!wingui::late::GetFileVersionInfo(file.c_str(), 0, size, data.data())) return false;
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT fixedSize = 0;
-    if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) || !fixed ||
+    if (!wingui::late::VerQueryValue(data.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) || !fixed ||
         fixedSize < sizeof(VS_FIXEDFILEINFO)) {
         return false;
     }

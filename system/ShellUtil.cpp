@@ -1,5 +1,7 @@
 #include "ShellUtil.h"
 
+#include "LateOle.h"
+
 #include <shellapi.h>
 
 #include <string>
@@ -30,7 +32,7 @@ const char* VerbName(int verb) {
 
 bool FindExecutableFor(const std::string& file, const std::string& directory, std::string& program) {
     char found[MAX_PATH + 1] = {};
-    INT_PTR result = INT_PTR(FindExecutableA(file.c_str(), directory.empty() ? nullptr : directory.c_str(), found));
+    INT_PTR result = INT_PTR(wingui::late::FindExecutable(file.c_str(), directory.empty() ? nullptr : directory.c_str(), found));
     if (!IsShellSuccess(result)) return false;
     found[MAX_PATH] = '\0';
     program = found;
@@ -100,6 +102,8 @@ bool ShellRun(HWND parent, const std::string& target, const std::string& paramet
     info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     info.lpDirectory = workingDirectory.empty() ? nullptr : workingDirectory.c_str();
     info.nShow = verb == kShellPrint ? SW_HIDE : (maximize ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    // The shell's handlers may need OLE on the calling thread.
+    wingui::ole::EnsureUiThreadOle();
     BOOL executed = TheShellCalls().executeEx(&info);
     wingui::KernelHandle process(info.hProcess);
     if (!executed || !IsShellSuccess(INT_PTR(info.hInstApp))) return false;
@@ -125,6 +129,7 @@ bool FindProgramForExtension(const std::string& extension, std::string& program)
 }
 
 INT_PTR OpenLink(const std::string& address) {
+    wingui::ole::EnsureUiThreadOle();
     INT_PTR result = INT_PTR(TheShellCalls().execute(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (IsShellSuccess(result)) return result;
     std::string documentType;

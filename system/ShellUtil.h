@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "LateShell.h"
+
 enum ShellVerb : int { kShellOpen = 0, kShellPrint = 1, kShellExplore = 2 };
 
 // Hands the target to the shell with the verb (0 "open", 1 "print",
@@ -41,8 +43,8 @@ void ShowLinkError(INT_PTR code, HWND owner = nullptr);
 // error code, a link that only the registered browser command opens) are
 // reached through them.
 struct ShellCalls {
-    BOOL(WINAPI* executeEx)(SHELLEXECUTEINFOA*) = ShellExecuteExA;
-    HINSTANCE(WINAPI* execute)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT) = ShellExecuteA;
+    BOOL(WINAPI* executeEx)(SHELLEXECUTEINFOA*) = wingui::late::ShellExecuteEx;
+    HINSTANCE(WINAPI* execute)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT) = wingui::late::ShellExecute;
     UINT(WINAPI* winExec)(LPCSTR, UINT) = WinExec;
 };
 ShellCalls& TheShellCalls();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "DeviceContexts.h"
+#include "LateShell.h"
 #include "WindowText.h"
 
 namespace wingui {
@@ -160,7 +161,7 @@ void CHyperLink::FitToText() {
 
 bool CHyperLink::Open() {
     const std::string address = Address();
-    const auto code = int(INT_PTR(ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL)));
+    const auto code = int(INT_PTR(wingui::late::ShellExecute(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL)));
     if (code > 32) return true;
     const std::string command = HtmlOpenCommand();
     if (!command.empty() && StartProgram(BrowserCommandFor(command, address))) return true;

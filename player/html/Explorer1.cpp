@@ -2,12 +2,13 @@
 
 #include <oleauto.h>
 
+#include "LateOle.h"
 
 namespace {
 
 BSTR WideStringFromAnsi(const std::string& text) {
     const int size = MultiByteToWideChar(CP_ACP, 0, text.c_str(), int(text.size()), nullptr, 0);
-    BSTR wide = SysAllocStringLen(nullptr, UINT(size));
+    BSTR wide = wingui::ole::AllocStringLen(nullptr, UINT(size));
     if (wide && size > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), int(text.size()), wide, size);
     return wide;
 }
@@ -24,15 +25,15 @@ HRESULT CExplorer1::Navigate(const std::string& address, long flags) {
     if (!control_) return E_UNEXPECTED;
     // The optional arguments go by reference, as the control declares them.
     VARIANT flagsValue, frame, postData, headers;
-    VariantInit(&flagsValue);
+    wingui::ole::InitVariant(&flagsValue);
     V_VT(&flagsValue) = VT_I4;
     V_I4(&flagsValue) = flags;
-    VariantInit(&frame);
-    VariantInit(&postData);
-    VariantInit(&headers);
+    wingui::ole::InitVariant(&frame);
+    wingui::ole::InitVariant(&postData);
+    wingui::ole::InitVariant(&headers);
 
     VARIANT arguments[5];
-    for (VARIANT& argument : arguments) VariantInit(&argument);
+    for (VARIANT& argument : arguments) wingui::ole::InitVariant(&argument);
     // Last argument first.
     V_VT(&arguments[0]) = VT_VARIANT | VT_BYREF;
     V_VARIANTREF(&arguments[0]) = &headers;
@@ -49,7 +50,7 @@ HRESULT CExplorer1::Navigate(const std::string& address, long flags) {
     DISPPARAMS parameters = {arguments, nullptr, 5, 0};
     const HRESULT result =
         control_->Invoke(kNavigate, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters, nullptr, nullptr, nullptr);
-    SysFreeString(V_BSTR(&arguments[4]));
+    wingui::ole::FreeString(V_BSTR(&arguments[4]));
     return result;
 }
 
@@ -57,7 +58,7 @@ IDispatch* CExplorer1::Document() {
     if (!control_) return nullptr;
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
     VARIANT value;
-    VariantInit(&value);
+    wingui::ole::InitVariant(&value);
     if (FAILED(control_->Invoke(kDocument, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value,
                                 nullptr, nullptr))) {
         return nullptr;
@@ -67,14 +68,14 @@ IDispatch* CExplorer1::Document() {
         document = V_DISPATCH(&value);
         document->AddRef();
     }
-    VariantClear(&value);
+    wingui::ole::ClearVariant(&value);
     return document;
 }
 
 HRESULT CExplorer1::PutLong(DISPID id, long value) {
     if (!control_) return E_UNEXPECTED;
     VARIANT argument;
-    VariantInit(&argument);
+    wingui::ole::InitVariant(&argument);
     V_VT(&argument) = VT_I4;
     V_I4(&argument) = value;
     DISPID named = DISPID_PROPERTYPUT;

@@ -12,6 +12,7 @@
 #include "RunButtonMessage.h"
 #include "steps/StepResources.h"
 #include "FileUtil.h"
+#include "LateOle.h"
 
 namespace {
 
@@ -47,7 +48,9 @@ CHtmlMenuHost::~CHtmlMenuHost() { Destroy(); }
 
 bool CHtmlMenuHost::Create() {
     site_ = new CBrowserSite(window_, this);
-    HRESULT result = CoCreateInstance(controlClass_, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+    // The browser control lives in the single-threaded apartment of this thread.
+    wingui::ole::EnsureUiThreadOle();
+    HRESULT result = wingui::ole::CreateInstance(controlClass_, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                                       reinterpret_cast<void**>(&object_));
     if (SUCCEEDED(result)) result = object_->SetClientSite(site_);
     if (SUCCEEDED(result)) {
@@ -56,7 +59,7 @@ bool CHtmlMenuHost::Create() {
             persist->InitNew();
             ReleaseInto(persist);
         }
-        OleSetContainedObject(object_, TRUE);
+        wingui::ole::SetContainedObject(object_, TRUE);
         RECT client;
         GetClientRect(window_, &client);
         result = object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_, 0, window_, &client);

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "DeviceContexts.h"
+#include "LateShell.h"
 #include "WindowText.h"
 #include "util/FileBytes.h"
 #include "util/LocalFiles.h"
@@ -52,7 +53,7 @@ void CButtonEx::OnWindowDestroyed() {
 
 void CButtonEx::StopOwnSound() {
     // The rollover sound plays from our memory: it must end before that goes.
-    if (playingRollover_) PlaySoundA(nullptr, nullptr, 0);
+    if (playingRollover_) wingui::late::PlaySound(nullptr, nullptr, 0);
     playingRollover_ = false;
 }
 
@@ -217,9 +218,9 @@ void CButtonEx::OnMouseMove(POINT client) {
     if (inside == hover_) return;
     hover_ = inside;
     if (hover_ && HasRolloverSound()) {
-        PlaySoundA(nullptr, nullptr, 0);
+        wingui::late::PlaySound(nullptr, nullptr, 0);
         playingRollover_ =
-            PlaySoundA(rolloverSound_->data(), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT) != FALSE;
+            wingui::late::PlaySound(rolloverSound_->data(), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT) != FALSE;
         ++rolloverPlays_;
     }
     InvalidateRect(Handle(), nullptr, TRUE);
@@ -243,8 +244,8 @@ LRESULT CButtonEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
             if (!clickSound_.empty()) {
                 StopOwnSound();
-                PlaySoundA(nullptr, nullptr, 0);
-                PlaySoundA(clickSound_.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+                wingui::late::PlaySound(nullptr, nullptr, 0);
+                wingui::late::PlaySound(clickSound_.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
             }
             break;
         case WM_ERASEBKGND:

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "DeviceContexts.h"
+#include "LateOle.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ bool StreamOver(const std::uint8_t* data, std::size_t size, wingui::ComPtr<IStre
     }
     std::memcpy(target, data, size);
     GlobalUnlock(memory);
-    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, stream.Receive()))) {
+    if (FAILED(wingui::ole::StreamOnHGlobal(memory, TRUE, stream.Receive()))) {
         GlobalFree(memory);
         return false;
     }
@@ -32,7 +33,7 @@ bool DecodePicture(const std::uint8_t* data, std::size_t size, DecodedPicture& d
     if (!data || size == 0 || size > 0x7FFFFFFF) return false;
     wingui::ComPtr<IStream> stream;
     if (!StreamOver(data, size, stream)) return false;
-    if (FAILED(OleLoadPicture(stream.Get(), LONG(size), FALSE, IID_IPicture, decoded.picture.ReceiveVoid())) ||
+    if (FAILED(wingui::ole::LoadPicture(stream.Get(), LONG(size), FALSE, IID_IPicture, decoded.picture.ReceiveVoid())) ||
         !decoded.picture) {
         decoded.picture.Reset();
         return false;

@@ -6,13 +6,14 @@
 #include "records/SettingsSplash.h"
 #include "splash/SplashTimeline.h"
 #include "FileUtil.h"
+#include "LateShell.h"
 #include "ProcessUtil.h"
 
 void PlaySplashSoundFile(const std::string& path, DWORD flags) {
-    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_NODEFAULT | flags);
+    wingui::late::PlaySound(path.c_str(), nullptr, SND_FILENAME | SND_NODEFAULT | flags);
 }
 
-void StopSplashSound() { PlaySoundA(nullptr, nullptr, 0); }
+void StopSplashSound() { wingui::late::PlaySound(nullptr, nullptr, 0); }
 
 void PlaySplashSound(const CSettingsSplash& splash, const std::string& discRoot) {
     const std::string path = DiscPath(discRoot, splash.SoundFile);
