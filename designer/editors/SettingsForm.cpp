@@ -9,6 +9,7 @@
 #include "StepTree.h"
 #include "VendorSite.h"
 #include "WindowText.h"
+#include "controls/ComboBox.h"
 #include "../resource.h"
 
 namespace {
@@ -109,24 +110,16 @@ void CSettingsForm::Repaint() { RedrawWindow(Handle(), nullptr, nullptr, RDW_INV
 
 void CSettingsForm::FillChoices(int id, std::initializer_list<std::pair<const char*, int>> choices) {
     Filling filling(*this);
-    HWND box = Item(id);
-    SendMessageA(box, CB_RESETCONTENT, 0, 0);
-    for (const auto& [text, value] : choices) {
-        const LRESULT index = SendMessageA(box, CB_ADDSTRING, 0, LPARAM(text));
-        SendMessageA(box, CB_SETITEMDATA, WPARAM(index), LPARAM(value));
-    }
+    wingui::CComboBox box(Item(id));
+    box.Clear();
+    for (const auto& [text, value] : choices) box.Add(text, LPARAM(value));
 }
 
 void CSettingsForm::SelectChoice(int id, int value) {
     Filling filling(*this);
-    HWND box = Item(id);
-    const int count = int(SendMessageA(box, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        if (int(SendMessageA(box, CB_GETITEMDATA, WPARAM(i), 0)) == value) SendMessageA(box, CB_SETCURSEL, WPARAM(i), 0);
-    }
+    wingui::CComboBox(Item(id)).SelectData(LPARAM(value));
 }
 
 int CSettingsForm::ChosenValue(int id, int otherwise) const {
-    const LRESULT index = SendDlgItemMessageA(Handle(), id, CB_GETCURSEL, 0, 0);
-    return index == CB_ERR ? otherwise : int(SendDlgItemMessageA(Handle(), id, CB_GETITEMDATA, WPARAM(index), 0));
+    return int(wingui::CComboBox(Item(id)).SelectedData().value_or(otherwise));
 }

@@ -1,6 +1,7 @@
 #include "TopForm.h"
 
 #include "DesignerHelp.h"
+#include "controls/ComboBox.h"
 #include "DiscSettings.h"
 #include "ResourceString.h"
 #include "ToolTipText.h"
@@ -32,18 +33,10 @@ void CTopForm::ShowProjects(const std::vector<std::unique_ptr<CDiscSettings>>& p
                             const CDiscSettings* current) {
     HWND box = Item(IDC_PROJECT_BOX);
     SendMessageA(box, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(box, CB_RESETCONTENT, 0, 0);
-    for (const auto& project : projects) {
-        const LRESULT index = SendMessageA(box, CB_ADDSTRING, 0, LPARAM(project->ProjectName.c_str()));
-        SendMessageA(box, CB_SETITEMDATA, WPARAM(index), LPARAM(project.get()));
-    }
-    // The box sorts its entries: the current one is found by its data.
-    const int count = int(SendMessageA(box, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        if (SendMessageA(box, CB_GETITEMDATA, WPARAM(i), 0) == LRESULT(current)) {
-            SendMessageA(box, CB_SETCURSEL, WPARAM(i), 0);
-        }
-    }
+    wingui::CComboBox choices(box);
+    choices.Clear();
+    for (const auto& project : projects) choices.Add(project->ProjectName, LPARAM(project.get()));
+    choices.SelectData(LPARAM(current));
     SendMessageA(box, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(box, nullptr, TRUE);
     ShowDirectory(current ? current->TargetDir : std::string());
@@ -59,9 +52,7 @@ void CTopForm::EnableTestAndBurn(bool enabled) {
 }
 
 CDiscSettings* CTopForm::ChosenProject() const {
-    const LRESULT index = SendDlgItemMessageA(Handle(), IDC_PROJECT_BOX, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) return nullptr;
-    return reinterpret_cast<CDiscSettings*>(SendDlgItemMessageA(Handle(), IDC_PROJECT_BOX, CB_GETITEMDATA, index, 0));
+    return reinterpret_cast<CDiscSettings*>(wingui::CComboBox(Item(IDC_PROJECT_BOX)).SelectedData().value_or(0));
 }
 
 bool CTopForm::OnCommand(WORD id, WORD notifyCode, HWND control) {

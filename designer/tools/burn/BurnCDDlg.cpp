@@ -87,6 +87,8 @@ CBurnCDDlg::~CBurnCDDlg() {
 }
 
 BOOL CBurnCDDlg::OnInitDialog() {
+    drives_.Attach(Item(IDC_BURN_DRIVE));
+    media_.Attach(Item(IDC_BURN_MEDIA));
     SetDlgItemTextA(Handle(), IDC_BURN_LABEL, label_.c_str());
     SendDlgItemMessageA(Handle(), IDC_BURN_LABEL, EM_LIMITTEXT, kMaxDiscLabel, 0);
     CheckDlgButton(Handle(), IDC_BURN_EJECT, eject_ ? BST_CHECKED : BST_UNCHECKED);
@@ -101,7 +103,7 @@ BOOL CBurnCDDlg::OnInitDialog() {
         Close(IDCANCEL);
         return TRUE;
     }
-    SendDlgItemMessageA(Handle(), IDC_BURN_DRIVE, CB_SETCURSEL, 0, 0);
+    drives_.Select(0);
     OnDriveChange();
     return TRUE;
 }
@@ -118,12 +120,11 @@ bool CBurnCDDlg::FillWriters() {
 }
 
 bool CBurnCDDlg::FillModernWriters() {
-    HRESULT result = platform_->CreateDiscMaster();
+    // The disc master was made when the engine was chosen.
     bool supported = false;
     std::string failure;
-    if (FAILED(result)) {
-        failure = WithCode("Unable to Initialize IDiscMaster2 - Error:0x%08x", std::uint32_t(result));
-    } else if (FAILED(result = platform_->IsSupportedEnvironment(supported))) {
+    HRESULT result = S_OK;
+    if (FAILED(result = platform_->IsSupportedEnvironment(supported))) {
         failure = WithCode("IDiscMaster2->get_IsSupportedEnvironment failed! - Error:0x%08x", std::uint32_t(result));
     } else if (!supported) {
         failure = "There were no writable devices detected!";
@@ -147,9 +148,7 @@ bool CBurnCDDlg::FillModernWriters() {
         auto recorder = platform_->CreateRecorder(result);
         if (recorder && SUCCEEDED(result = recorder->Initialize(id))) {
             const std::string entry = WriterEntryText(recorder->VolumePaths(), recorder->ProductId());
-            const LRESULT item = SendDlgItemMessageA(Handle(), IDC_BURN_DRIVE, CB_ADDSTRING, 0, LPARAM(entry.c_str()));
-            SendDlgItemMessageA(Handle(), IDC_BURN_DRIVE, CB_SETITEMDATA, WPARAM(item), LPARAM(writers_.size()));
-            writers_.push_back({std::move(recorder), id, 0});
+            AddWriter(entry, {std::move(recorder), id, 0});
         } else if (count == 1) {
             wingui::ShowMessage(Handle(),
                                 WithCode("Failed to initialize recorder - Error:0x%08x", std::uint32_t(result)) +
@@ -166,25 +165,28 @@ void CBurnCDDlg::FillLegacyWriters() {
     std::vector<LegacyRecorderInfo> recorders;
     if (!master || FAILED(master->Open()) || FAILED(master->Recorders(recorders))) return;
     for (std::size_t position = 0; position < recorders.size(); ++position) {
-        const std::string entry = WriterEntryText({DriveRootOfDevice(recorders[position].devicePath)},
-                                                  recorders[position].product);
-        const LRESULT item = SendDlgItemMessageA(Handle(), IDC_BURN_DRIVE, CB_ADDSTRING, 0, LPARAM(entry.c_str()));
-        SendDlgItemMessageA(Handle(), IDC_BURN_DRIVE, CB_SETITEMDATA, WPARAM(item), LPARAM(writers_.size()));
-        writers_.push_back({nullptr, "", position});
+        AddWriter(WriterEntryText({DriveRootOfDevice(recorders[position].devicePath)}, recorders[position].product),
+                  {nullptr, "", position});
     }
 }
 
+void CBurnCDDlg::AddWriter(const std::string& entry, Writer writer) {
+    drives_.Add(entry, LPARAM(writers_.size()));
+    writers_.push_back(std::move(writer));
+}
+
+CBurnCDDlg::Writer* CBurnCDDlg::SelectedWriter() {
+    const auto index = drives_.SelectedData();
+    return index && std::size_t(*index) < writers_.size() ? &writers_[std::size_t(*index)] : nullptr;
+}
+
 void CBurnCDDlg::OnDriveChange() {
-    SendDlgItemMessageA(Handle(), IDC_BURN_MEDIA, CB_RESETCONTENT, 0, 0);
+    media_.Clear();
     std::vector<MediaPreset> presets{kPresetCd};
     if (engine_ == 2) {
         presets.clear();
-        const LRESULT item = SendDlgItemMessageA(Handle(), IDC_BURN_DRIVE, CB_GETCURSEL, 0, 0);
-        IBurnRecorder* recorder = nullptr;
-        if (item != CB_ERR) {
-            const auto index = std::size_t(SendDlgItemMessageA(Handle(), IDC_BURN_DRIVE, CB_GETITEMDATA, WPARAM(item), 0));
-            if (index < writers_.size()) recorder = writers_[index].recorder.get();
-        }
+        Writer* writer = SelectedWriter();
+        IBurnRecorder* recorder = writer ? writer->recorder.get() : nullptr;
         std::vector<int> types;
         std::string failure;
         if (OpenDataWriter(*platform_, recorder, types, failure)) {
@@ -195,36 +197,30 @@ void CBurnCDDlg::OnDriveChange() {
             wingui::ShowMessage(Handle(), failure, MB_ICONERROR);
         }
     }
-    for (MediaPreset preset : presets) {
-        const LRESULT item =
-            SendDlgItemMessageA(Handle(), IDC_BURN_MEDIA, CB_ADDSTRING, 0, LPARAM(PresetOf(preset).text));
-        SendDlgItemMessageA(Handle(), IDC_BURN_MEDIA, CB_SETITEMDATA, WPARAM(item), LPARAM(preset));
-    }
-    SendDlgItemMessageA(Handle(), IDC_BURN_MEDIA, CB_SETCURSEL, 0, 0);
+    for (MediaPreset preset : presets) media_.Add(PresetOf(preset).text, LPARAM(preset));
+    media_.Select(0);
     OnMediaChange();
 }
 
 void CBurnCDDlg::OnMediaChange() {
-    const LRESULT item = SendDlgItemMessageA(Handle(), IDC_BURN_MEDIA, CB_GETCURSEL, 0, 0);
     preset_.reset();
-    if (item != CB_ERR)
-        preset_ = MediaPreset(SendDlgItemMessageA(Handle(), IDC_BURN_MEDIA, CB_GETITEMDATA, WPARAM(item), 0));
+    if (const auto preset = media_.SelectedData()) preset_ = MediaPreset(*preset);
     Recalculate();
 }
 
 void CBurnCDDlg::Recalculate() {
+    projectBytes_ = DirectorySize(projectDirectory_);
+    ShowUsage();
+}
+
+void CBurnCDDlg::ShowUsage() {
     const DiscUsage usage =
-        UsageFor(DirectorySize(projectDirectory_), preset_, TrimmedItemText(Handle(), IDC_BURN_LABEL),
+        UsageFor(projectBytes_, preset_, TrimmedItemText(Handle(), IDC_BURN_LABEL),
                  wingui::LoadResourceString(IDS_DISC_USED_FREE), wingui::LoadResourceString(IDS_DISC_OVERLOADED));
     overloaded_ = usage.overloaded;
     SendDlgItemMessageA(Handle(), IDC_BURN_USAGE_BAR, PBM_SETPOS, WPARAM(usage.barPercent), 0);
     SetDlgItemTextA(Handle(), IDC_BURN_USAGE, usage.text.c_str());
     EnableWindow(Item(IDC_BURN_START), usage.burnEnabled);
-}
-
-void CBurnCDDlg::UpdateBurnButton() {
-    const bool enable = preset_ && !overloaded_ && !TrimmedItemText(Handle(), IDC_BURN_LABEL).empty();
-    EnableWindow(Item(IDC_BURN_START), enable);
 }
 
 void CBurnCDDlg::EnableControls(bool enable) {
@@ -245,14 +241,10 @@ void CBurnCDDlg::StartBurn() {
     job.label = label_;
     job.eject = eject_;
     job.preset = preset_;
-    const LRESULT item = SendDlgItemMessageA(Handle(), IDC_BURN_DRIVE, CB_GETCURSEL, 0, 0);
-    if (item != CB_ERR) {
-        const auto index = std::size_t(SendDlgItemMessageA(Handle(), IDC_BURN_DRIVE, CB_GETITEMDATA, WPARAM(item), 0));
-        if (index < writers_.size()) {
-            job.writerSelected = true;
-            if (writers_[index].recorder) job.recorderId = writers_[index].uniqueId;
-            job.legacyPosition = writers_[index].legacyPosition;
-        }
+    if (const Writer* writer = SelectedWriter()) {
+        job.writerSelected = true;
+        if (writer->recorder) job.recorderId = writer->uniqueId;
+        job.legacyPosition = writer->legacyPosition;
     }
     EnableControls(false);
     sectorRange_ = -1;
@@ -273,7 +265,7 @@ void CBurnCDDlg::OnFinished(int code, const std::string& text) {
     if (code == kFinishSucceeded) SetDlgItemTextA(Handle(), IDC_BURN_PROGRESS_TEXT, kBurnSucceededText);
     burning_ = false;
     EnableControls(true);
-    UpdateBurnButton();
+    ShowUsage();
 }
 
 void CBurnCDDlg::SetBar(int id, long position, long range) {
@@ -316,7 +308,7 @@ bool CBurnCDDlg::OnCommand(WORD id, WORD notifyCode, HWND control) {
             if (notifyCode == CBN_SELCHANGE) OnMediaChange();
             return true;
         case IDC_BURN_LABEL:
-            if (notifyCode == EN_CHANGE) UpdateBurnButton();
+            if (notifyCode == EN_CHANGE) ShowUsage();
             return true;
         case IDC_BURN_RECALCULATE: Recalculate(); return true;
         case IDC_BURN_START:

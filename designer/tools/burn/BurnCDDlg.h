@@ -17,6 +17,7 @@
 #include "Dialog.h"
 #include "DiscUsage.h"
 #include "HoverBitmapButton.h"
+#include "controls/ComboBox.h"
 
 class CBurnCDDlg : public wingui::CDialog, private IBurnReport {
 public:
@@ -26,7 +27,6 @@ public:
 
     // The label as the author left it, for the project.
     const std::string& Label() const { return label_; }
-    int Engine() const { return engine_; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -46,8 +46,12 @@ private:
     void FillLegacyWriters();
     void OnDriveChange();
     void OnMediaChange();
+    void AddWriter(const std::string& entry, Writer writer);
+    Writer* SelectedWriter();
+    // The directory's size walked again, then shown against the preset.
     void Recalculate();
-    void UpdateBurnButton();
+    // The usage of the last walk; Burn follows it and the label.
+    void ShowUsage();
     void StartBurn();
     void EnableControls(bool enable);
     void OnFinished(int code, const std::string& text);
@@ -73,7 +77,10 @@ private:
     bool eject_ = true;
     int engine_ = 1;
     std::vector<Writer> writers_;
+    wingui::CComboBox drives_;
+    wingui::CComboBox media_;
     std::optional<MediaPreset> preset_;
+    std::uint64_t projectBytes_ = 0;
     bool overloaded_ = false;
     bool burning_ = false;
     wingui::CriticalSection cancelSection_;
