@@ -4,16 +4,9 @@
 
 #include <vector>
 
-const IID kCustomDocIid = {0x3050f3f0, 0x98b5, 0x11cf, {0xbb, 0x82, 0x00, 0xaa, 0x00, 0xbd, 0xce, 0x0b}};
+#include "AnsiText.h"
 
-std::string AnsiFromWide(const wchar_t* text) {
-    if (!text || !*text) return {};
-    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) return {};
-    std::vector<char> ansi(static_cast<size_t>(size));
-    WideCharToMultiByte(CP_ACP, 0, text, -1, ansi.data(), size, nullptr, nullptr);
-    return std::string(ansi.data());
-}
+const IID kCustomDocIid = {0x3050f3f0, 0x98b5, 0x11cf, {0xbb, 0x82, 0x00, 0xaa, 0x00, 0xbd, 0xce, 0x0b}};
 
 namespace {
 
@@ -163,7 +156,7 @@ HRESULT CBrowserSite::OnBeforeNavigate2(DISPPARAMS* parameters) {
     VARIANT* arguments = parameters->rgvarg;
     VARIANT& cancel = arguments[0];
     if (V_VT(&cancel) != (VT_BOOL | VT_BYREF) || !V_BOOLREF(&cancel)) return DISP_E_TYPEMISMATCH;
-    const std::string address = AnsiFromWide(ArgumentText(arguments[5]));
+    const std::string address = wingui::AnsiFromWide(ArgumentText(arguments[5]));
     IDispatch* frame = ArgumentDispatch(arguments[6]);
     // The navigation is cancelled before a pressed button's actions run.
     if (events_ && events_->OnBeforeNavigate(frame, address)) *V_BOOLREF(&cancel) = VARIANT_TRUE;
@@ -175,7 +168,7 @@ HRESULT CBrowserSite::OnNewWindow3(DISPPARAMS* parameters) {
     if (parameters->cArgs < 5) return DISP_E_BADPARAMCOUNT;
     VARIANT& cancel = parameters->rgvarg[3];
     if (V_VT(&cancel) != (VT_BOOL | VT_BYREF) || !V_BOOLREF(&cancel)) return DISP_E_TYPEMISMATCH;
-    const std::string address = AnsiFromWide(ArgumentText(parameters->rgvarg[0]));
+    const std::string address = wingui::AnsiFromWide(ArgumentText(parameters->rgvarg[0]));
     if (events_ && events_->OnNewWindow(address)) *V_BOOLREF(&cancel) = VARIANT_TRUE;
     return S_OK;
 }

@@ -151,5 +151,3 @@ private:
     DWORD flags_ = 0;
 };
 
-// An address as the user's ANSI code page spells it.
-std::string AnsiFromWide(const wchar_t* text);

@@ -2,15 +2,14 @@
 
 #include <oleauto.h>
 
+#include "AnsiText.h"
 #include "LateOle.h"
 
 namespace {
 
 BSTR WideStringFromAnsi(const std::string& text) {
-    const int size = MultiByteToWideChar(CP_ACP, 0, text.c_str(), int(text.size()), nullptr, 0);
-    BSTR wide = wingui::ole::AllocStringLen(nullptr, UINT(size));
-    if (wide && size > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), int(text.size()), wide, size);
-    return wide;
+    const std::wstring wide = wingui::WideFromAnsi(text);
+    return wingui::ole::AllocStringLen(wide.data(), UINT(wide.size()));
 }
 
 }  // namespace

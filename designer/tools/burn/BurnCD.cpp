@@ -2,6 +2,7 @@
 // structured storage, which the Joliet disc master records.
 #include "BurnEngines.h"
 
+#include "AnsiText.h"
 #include "BurnTexts.h"
 #include "ComApartment.h"
 #include "FileUtil.h"
@@ -11,27 +12,22 @@ namespace {
 
 constexpr DWORD kCopyBlock = 32768;
 
-std::wstring Wide(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(std::size_t(length > 0 ? length - 1 : 0), L'\0');
-    if (length > 1) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-    return wide;
-}
-
 // Asked when an entry cannot be added; No stops the copy.
 bool GoOnWithout(IBurnReport& report, const std::string& path) {
     return report.AskYesNo("Unable to add \"" + path +
                            "\" to the CD image.\n\nDo you want to continueing burning the files to the disc?");
 }
 
-bool SkippedFolder(const std::string& name) { return !name.empty() && name[0] == '.'; }
+// Folders whose names begin with "." are no part of the disc; a link may lead
+// anywhere, back up the tree too, as the project's other walks hold.
+bool SkippedFolder(const WIN32_FIND_DATAA& folder) { return folder.cFileName[0] == '.' || IsLinkEntry(folder); }
 
 long CountFiles(const std::string& directory) {
     long count = 0;
     ForEachDirectoryEntry(directory, [&](const WIN32_FIND_DATAA& entry) {
         const std::string name = entry.cFileName;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (!SkippedFolder(name)) count += CountFiles(directory + "\\" + name);
+            if (!SkippedFolder(entry)) count += CountFiles(directory + "\\" + name);
         } else {
             ++count;
         }
@@ -69,7 +65,7 @@ bool CBurnCD::AddFile(const std::string& path, IStorage& storage, const std::str
         CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) return false;
     wingui::ComPtr<IStream> stream;
-    if (FAILED(storage.CreateStream(Wide(ShortenImageName(name)).c_str(),
+    if (FAILED(storage.CreateStream(wingui::WideFromAnsi(ShortenImageName(name)).c_str(),
                                     STGM_CREATE | STGM_WRITE | STGM_SHARE_EXCLUSIVE, 0, 0, stream.Receive())))
         return false;
     std::vector<char> block(kCopyBlock);
@@ -90,9 +86,9 @@ CBurnCD::Copy CBurnCD::AddFolder(const std::string& directory, IStorage& storage
         const std::string name = entry.cFileName;
         const std::string path = directory + "\\" + name;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (SkippedFolder(name)) return;
+            if (SkippedFolder(entry)) return;
             wingui::ComPtr<IStorage> folder;
-            if (SUCCEEDED(storage.CreateStorage(Wide(ShortenImageName(name)).c_str(),
+            if (SUCCEEDED(storage.CreateStorage(wingui::WideFromAnsi(ShortenImageName(name)).c_str(),
                                                 STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0,
                                                 folder.Receive()))) {
                 copy = AddFolder(path, *folder.Get(), fileNumber, totalFiles);

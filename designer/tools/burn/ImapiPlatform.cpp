@@ -6,6 +6,8 @@
 #include <ocidl.h>
 #include <oleauto.h>
 
+#include "AnsiText.h"
+
 namespace {
 
 using wingui::ComPtr;
@@ -15,9 +17,8 @@ using wingui::ComPtr;
 class Bstr {
 public:
     explicit Bstr(const std::string& text) {
-        const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-        value_ = SysAllocStringLen(nullptr, UINT(length));
-        if (value_ && length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), value_, length);
+        const std::wstring wide = wingui::WideFromAnsi(text);
+        value_ = SysAllocStringLen(wide.data(), UINT(wide.size()));
     }
     Bstr() = default;
     ~Bstr() { SysFreeString(value_); }
@@ -29,15 +30,7 @@ public:
         value_ = nullptr;
         return &value_;
     }
-    std::string Text() const { return TextOf(value_); }
-
-    static std::string TextOf(const wchar_t* wide) {
-        if (!wide) return {};
-        const int length = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-        std::string text(std::size_t(length > 0 ? length - 1 : 0), '\0');
-        if (length > 1) WideCharToMultiByte(CP_ACP, 0, wide, -1, text.data(), length, nullptr, nullptr);
-        return text;
-    }
+    std::string Text() const { return wingui::AnsiFromWide(value_); }
 
 private:
     BSTR value_ = nullptr;
@@ -84,7 +77,7 @@ public:
         SAFEARRAY* array = nullptr;
         if (SUCCEEDED(recorder_->get_VolumePathNames(&array))) {
             ForEachVariant(array, [&](const VARIANT& item) {
-                if (item.vt == VT_BSTR) paths.push_back(Bstr::TextOf(item.bstrVal));
+                if (item.vt == VT_BSTR) paths.push_back(wingui::AnsiFromWide(item.bstrVal));
             });
         }
         return paths;
