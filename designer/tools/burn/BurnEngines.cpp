@@ -32,8 +32,9 @@ std::optional<Outcome> BuildImage(IBurnPlatform& platform, const BurnJob& job, i
     if (!image) return Outcome{kFinishNoImapi, "Unable to create IFileSystemImage Interface."};
     report.Status("Creating File System...");
     if (FAILED(image->CreateIsoAndJoliet()) || FAILED(image->SetVolumeName(job.label)) ||
-        FAILED(image->ChooseDefaultsForMediaType(mediaType)) || FAILED(image->OpenRoot()))
-        return Outcome{kFinishFailed, "Failed IFileSystemImage->getRoot"};
+        FAILED(image->ChooseDefaultsForMediaType(mediaType)))
+        return Outcome{kFinishFailed, "Unable to create the file system."};
+    if (FAILED(image->OpenRoot())) return Outcome{kFinishFailed, "Failed IFileSystemImage->getRoot"};
     report.Status("Adding \"" + job.projectDirectory + "\" to file system...");
     if (FAILED(image->AddTree(job.projectDirectory)))
         return Outcome{kFinishFailed, "Failed to add \"" + job.projectDirectory + "\" to the file system."};
