@@ -5,13 +5,13 @@
 // with the project: the image is streamed, never held. bench/run-image-export
 // sets the time against genisoimage -J of the same tree.
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "DiscImageExport.h"
+#include "PeakMemory.h"
 #include "Stopwatch.h"
 
 namespace {
@@ -51,13 +51,6 @@ void MakeTree(const std::string& root, const std::vector<FileGroup>& groups) {
     CloseHandle(CreateFileA(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
 }
 
-std::size_t PeakWorkingSetMb() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return counters.PeakWorkingSetSize >> 20;
-}
-
 double ExportMs(const std::string& tree, const std::string& target) {
     bool written = false;
     const double ms = TimeMs([&] {
@@ -80,6 +73,6 @@ int main(int argc, char** argv) {
               : std::vector<FileGroup>{{1, 10u << 20}, {8, 1u << 20}, {50, 20u << 10}};
     MakeTree(argv[2], groups);
     const double ms = ExportMs(argv[2], argv[3]);
-    std::printf("export %.0f ms peak-working-set %zu MB\n", ms, PeakWorkingSetMb());
+    std::printf("export %.0f ms peak-working-set %.0f MB\n", ms, PeakWorkingSetMb(GetCurrentProcess()));
     return 0;
 }

@@ -3,7 +3,6 @@
 // buttons and JPEG pictures, next to the same measure for a bare program
 // that shows one empty window. Prints the figures; asserts nothing.
 #include <windows.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -12,6 +11,7 @@
 
 #include "E2eHarness.h"
 #include "MenuFixtureDisc.h"
+#include "PeakMemory.h"
 #include "StartupTrace.h"
 #include "WindowTiming.h"
 
@@ -64,12 +64,6 @@ struct Run {
     double peakMb = 0;  // the process's peak working set once it was painted
 };
 
-double PeakWorkingSetMb(HANDLE process) {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    if (!GetProcessMemoryInfo(process, &counters, sizeof counters)) return 0;
-    return double(counters.PeakWorkingSetSize) / (1024 * 1024);
-}
 
 // Milliseconds from just before the process is created until its window is
 // visible with nothing left to paint; negative when it never got there. With a
