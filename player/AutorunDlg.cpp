@@ -144,7 +144,7 @@ bool CAutorunDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
                 result = 0;
                 return true;
             }
-            return false;
+            return CAutorunMenuDlg::OnMessage(message, wParam, lParam, result);
         case WM_QUERYDRAGICON:
             result = reinterpret_cast<INT_PTR>(icon_);
             return true;

@@ -1,6 +1,7 @@
 #include "AutorunMenuDlg.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "DeviceContexts.h"
 #include "MenuDialogIds.h"
@@ -224,8 +225,17 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
     } else {
         ShowWindow(image_.Handle(), SW_HIDE);
     }
+    ComposeChildren();
     wingui::MarkStartup(wingui::StartupStage::PicturesLoaded);
     return TRUE;
+}
+
+void CAutorunMenuDlg::ComposeChildren() {
+    std::vector<HWND> children = {title_.Handle(), subtitle_.Handle(), logo_.Handle(), image_.Handle(),
+                                  close_.Handle()};
+    for (CButtonTxt& button : buttons_) children.push_back(button.Handle());
+    composed_.SetChildren(std::move(children));
+    composing_ = true;
 }
 
 bool CAutorunMenuDlg::OnCommand(WORD id, WORD notifyCode, HWND control) {
@@ -246,9 +256,18 @@ bool CAutorunMenuDlg::OnCommand(WORD id, WORD notifyCode, HWND control) {
 bool CAutorunMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     switch (message) {
         case WM_ERASEBKGND:
-            PaintBackground(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-            wingui::MarkStartup(wingui::StartupStage::BackgroundPainted);
+            // While composing, the window's own erase is left to its paint,
+            // which draws the background with everything on it.
+            if (!composing_ || lParam) PaintBackground(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
             result = TRUE;
+            return true;
+        case WM_PAINT:
+            if (!composing_) return false;
+            composed_.Paint(Handle(), [this](HDC dc, const RECT&) {
+                CopyBackground(dc);
+                wingui::MarkStartup(wingui::StartupStage::BackgroundPainted);
+            });
+            result = 0;
             return true;
         case WM_CTLCOLORSTATIC: {
             HWND control = reinterpret_cast<HWND>(lParam);
@@ -312,6 +331,10 @@ void CAutorunMenuDlg::PaintBackground(HDC dc, HWND forChild) {
     // own erase leaves them out: it may come after they have painted, and
     // clipping them for every paint costs the platform more than this.
     if (!forChild) ExcludeVisibleControls(dc);
+    CopyBackground(dc);
+}
+
+void CAutorunMenuDlg::CopyBackground(HDC dc) {
     RECT client;
     GetClientRect(Handle(), &client);
     if (!backgroundCache_ || cacheSize_.cx != client.right || cacheSize_.cy != client.bottom) {

@@ -10,6 +10,7 @@
 
 #include "ButtonEx.h"
 #include "ButtonTxt.h"
+#include "ComposedPaint.h"
 #include "Handles.h"
 #include "Dialog.h"
 #include "PictureEx.h"
@@ -79,6 +80,8 @@ protected:
 private:
     void AttachControls();
     void PlaceWindow();
+    void ComposeChildren();
+    void CopyBackground(HDC dc);
     void DrawBackground(HDC dc, const RECT& client);
     void ExcludeVisibleControls(HDC dc);
     void PaintBackgroundPicture(HDC dc, const RECT& client);
@@ -92,6 +95,9 @@ private:
     // it, and a gradient or stretched picture costs too much to draw each time.
     wingui::Bitmap backgroundCache_;
     SIZE cacheSize_ = {0, 0};
+    // A standard menu paints its background and controls in one pass.
+    wingui::ComposedPaint composed_;
+    bool composing_ = false;
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     menulayout::StandardMenuLayout layout_;

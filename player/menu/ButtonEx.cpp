@@ -192,14 +192,13 @@ bool CButtonEx::DrawPicture(const DRAWITEMSTRUCT& item) {
 
 void CButtonEx::DrawItem(const DRAWITEMSTRUCT& item) { DrawPicture(item); }
 
-void CButtonEx::PaintOwnerDrawn() {
-    wingui::PaintScope paint(Handle());
+void CButtonEx::PaintOwnerDrawn(HDC dc) {
     DRAWITEMSTRUCT item = {};
     item.CtlType = ODT_BUTTON;
     item.CtlID = UINT(GetDlgCtrlID(Handle()));
     item.itemAction = ODA_DRAWENTIRE;
     item.hwndItem = Handle();
-    item.hDC = paint.Dc();
+    item.hDC = dc;
     GetClientRect(Handle(), &item.rcItem);
     if (SendMessageA(Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) item.itemState |= ODS_SELECTED;
     if (GetFocus() == Handle()) item.itemState |= ODS_FOCUS;
@@ -254,7 +253,14 @@ LRESULT CButtonEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             // Drawn here rather than through the themed button's own paint,
             // which buffers and themes every paint for nothing to show.
-            PaintOwnerDrawn();
+            {
+                wingui::PaintScope paint(Handle());
+                PaintOwnerDrawn(paint.Dc());
+            }
+            return 0;
+        case WM_PRINTCLIENT:
+            // A parent that draws its children with itself asks this way.
+            PaintOwnerDrawn(reinterpret_cast<HDC>(wParam));
             return 0;
         case WM_DESTROY:
             KillTimer(Handle(), kHoverTimer);

@@ -81,7 +81,9 @@ private:
     HBITMAP PictureOf(PictureState state) const { return pictures_[state] ? pictures_[state]->Get() : nullptr; }
     void TakePictureSize();
     void OnMouseMove(POINT client);
-    void PaintOwnerDrawn();
+    // Draws the button as the platform's owner-drawn paint would, into any
+    // context: its own paint's, or a parent's that draws it with itself.
+    void PaintOwnerDrawn(HDC dc);
     void StopOwnSound();
 
     Picture pictures_[kStateCount];

@@ -156,10 +156,9 @@ RECT CPictureEx::GetPaintRect() const {
     return {fitted.x, fitted.y, fitted.x + fitted.width, fitted.y + fitted.height};
 }
 
-void CPictureEx::Paint() {
-    wingui::PaintScope paint(Handle());
-    PaintParentBackground(Handle(), paint.Dc());
-    PaintTo(paint.Dc());
+void CPictureEx::PaintWithBackground(HDC dc) {
+    PaintParentBackground(Handle(), dc);
+    PaintTo(dc);
 }
 
 void CPictureEx::PaintTo(HDC dc) {
@@ -174,8 +173,13 @@ LRESULT CPictureEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     switch (message) {
-        case WM_PAINT:
-            Paint();
+        case WM_PAINT: {
+            wingui::PaintScope paint(Handle());
+            PaintWithBackground(paint.Dc());
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            PaintWithBackground(reinterpret_cast<HDC>(wParam));
             return 0;
         case WM_ERASEBKGND:
             return 1;  // transparent: the window behind shows around the picture

@@ -53,7 +53,7 @@ protected:
 
 private:
     bool LoadGif(const std::uint8_t* data, std::size_t size);
-    void Paint();
+    void PaintWithBackground(HDC dc);
 
     std::shared_ptr<CPictureCanvas> canvas_;
     DecodedPicture single_;

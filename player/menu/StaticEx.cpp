@@ -153,9 +153,8 @@ void CStaticEx::InvalidateBehind(HWND parent) {
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void CStaticEx::PaintTransparent() {
-    wingui::PaintScope paint(Handle());
-    PaintParentBackground(Handle(), paint.Dc());
+void CStaticEx::PaintTransparent(HDC dc) {
+    PaintParentBackground(Handle(), dc);
     const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
     UINT format = DT_NOCLIP;
     switch (style & SS_TYPEMASK) {
@@ -168,17 +167,22 @@ void CStaticEx::PaintTransparent() {
     const std::string text = wingui::WindowText(Handle());
     RECT client;
     GetClientRect(Handle(), &client);
-    wingui::SelectedObject font(paint.Dc(), GetFont());
-    ::SetTextColor(paint.Dc(), textColor_);
-    SetBkMode(paint.Dc(), TRANSPARENT);
-    DrawTextA(paint.Dc(), text.c_str(), int(text.size()), &client, format);
+    wingui::SelectedObject font(dc, GetFont());
+    ::SetTextColor(dc, textColor_);
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextA(dc, text.c_str(), int(text.size()), &client, format);
 }
 
 LRESULT CStaticEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (transparent_) {
         if (message == WM_ERASEBKGND) return 1;
         if (message == WM_PAINT) {
-            PaintTransparent();
+            wingui::PaintScope paint(Handle());
+            PaintTransparent(paint.Dc());
+            return 0;
+        }
+        if (message == WM_PRINTCLIENT) {
+            PaintTransparent(reinterpret_cast<HDC>(wParam));
             return 0;
         }
     }

@@ -42,7 +42,7 @@ protected:
 private:
     // A transparent label draws the parent's background and then its text,
     // so it looks right whether or not the parent clips its children.
-    void PaintTransparent();
+    void PaintTransparent(HDC dc);
     void DiscardFont() { font_.Reset(); }
 
     COLORREF textColor_ = RGB(0, 0, 0);
