@@ -176,6 +176,7 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
         sounds = CButtonEx::LoadSounds(InFolder("\\AutoRun\\RollOver.wav"), InFolder("\\AutoRun\\BtnClick.wav"));
     }
     int shown = 0;
+    bool pictured[kButtonCount] = {};
     for (const auto& entry : menu.Buttons()) {
         CSettings* record = entry.get();
         if (shown == kButtonCount) break;
@@ -183,7 +184,8 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
         CButtonTxt& button = buttons_[shown++];
         ApplyFont(button, menu.ButtonText);
         SetWindowTextA(button.Handle(), record->GetName().c_str());
-        button.SetBitmaps(pictures);
+        // Placed and sized in one step below, once the layout is known.
+        pictured[shown - 1] = button.SetBitmaps(pictures, CButtonEx::Sizing::AtFirstDrawing);
         button.SetSounds(sounds);
     }
     in.buttonCount = shown;
@@ -211,7 +213,13 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
     ShowWindow(subtitle_.Handle(), layout_.subtitleVisible ? SW_SHOWNA : SW_HIDE);
     for (int i = 0; i < kButtonCount; ++i) {
         const bool used = i < shown;
-        if (used) MoveControl(buttons_[i].Handle(), layout_.buttons[size_t(i)]);
+        const menulayout::PixelPoint at = used ? layout_.buttons[size_t(i)] : menulayout::PixelPoint{};
+        if (used && pictured[i]) {
+            PlaceControl(buttons_[i].Handle(),
+                         {at.x, at.y, buttons_[i].GetBitmapWidth(), buttons_[i].GetBitmapHeight()});
+        } else if (used) {
+            MoveControl(buttons_[i].Handle(), at);
+        }
         buttons_[i].Show(used);
     }
     if (layout_.imageVisible) {
@@ -263,8 +271,8 @@ bool CAutorunMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
             return true;
         case WM_PAINT:
             if (!composing_) return false;
-            composed_.Paint(Handle(), [this](HDC dc, const RECT&) {
-                CopyBackground(dc);
+            composed_.Paint(Handle(), [this](HDC dc, const RECT& client) {
+                DrawBackground(dc, client);
                 wingui::MarkStartup(wingui::StartupStage::BackgroundPainted);
             });
             result = 0;
@@ -331,6 +339,15 @@ void CAutorunMenuDlg::PaintBackground(HDC dc, HWND forChild) {
     // own erase leaves them out: it may come after they have painted, and
     // clipping them for every paint costs the platform more than this.
     if (!forChild) ExcludeVisibleControls(dc);
+    if (composed_.IsPainting()) {
+        // Drawn straight into the paint under way, clipped to the asking
+        // control; the copy kept for the controls' own paints is made
+        // only when one first needs it.
+        RECT client;
+        GetClientRect(Handle(), &client);
+        DrawBackground(dc, client);
+        return;
+    }
     CopyBackground(dc);
 }
 

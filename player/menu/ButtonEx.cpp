@@ -80,12 +80,12 @@ bool CButtonEx::SetBitmaps(const std::string& normal, const std::string& pressed
     return SetBitmaps(LoadPictureSet(normal, pressed, focus, rollover, disabled));
 }
 
-bool CButtonEx::SetBitmaps(const PictureSet& set) {
+bool CButtonEx::SetBitmaps(const PictureSet& set, Sizing sizing) {
     // Without a normal picture the other states keep what they had.
     pictures_[kNormal] = set.pictures[kNormal];
     if (!pictures_[kNormal]) return false;
     for (int state = kPressed; state < kStateCount; ++state) pictures_[state] = set.pictures[state];
-    TakePictureSize();
+    TakePictureSize(sizing);
     fromFiles_ = true;
     return true;
 }
@@ -109,14 +109,23 @@ bool CButtonEx::LoadPictures(const std::string& base, bool fromFiles) {
     return true;
 }
 
-void CButtonEx::TakePictureSize() {
+void CButtonEx::TakePictureSize(Sizing sizing) {
     BITMAP info = {};
     if (!GetObjectA(PictureOf(kNormal), sizeof(info), &info)) return;
     pictureSize_ = {info.bmWidth, info.bmHeight};
-    if (Handle()) {
-        SetWindowPos(Handle(), nullptr, 0, 0, pictureSize_.cx, pictureSize_.cy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
+    if (Handle() && sizing == Sizing::Now) SizeToPicture();
+}
+
+void CButtonEx::SizeToPicture() {
+    // A window that has the size already is left alone: each resize is a
+    // round of the platform's window management, twelve times per menu.
+    RECT now;
+    if (GetWindowRect(Handle(), &now) && now.right - now.left == pictureSize_.cx &&
+        now.bottom - now.top == pictureSize_.cy) {
+        return;
     }
+    SetWindowPos(Handle(), nullptr, 0, 0, pictureSize_.cx, pictureSize_.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
 }
 
 CButtonEx::SoundSet CButtonEx::LoadSounds(const std::string& rolloverPath, const std::string& clickPath) {
@@ -167,8 +176,7 @@ bool CButtonEx::DrawPicture(const DRAWITEMSTRUCT& item) {
     if (!pictures_[kNormal] || useTransparentColor_) PaintParentBackground(Handle(), item.hDC);
     if (!pictures_[kNormal]) return false;
     if (!sized_) {
-        SetWindowPos(Handle(), nullptr, 0, 0, pictureSize_.cx, pictureSize_.cy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
+        SizeToPicture();
         sized_ = true;
     }
     const PictureState state = ChooseState(item.itemState);

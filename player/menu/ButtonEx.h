@@ -34,8 +34,10 @@ public:
     // picture) when the normal one cannot be loaded.
     bool SetBitmaps(const std::string& normal, const std::string& pressed, const std::string& focus,
                     const std::string& rollover, const std::string& disabled);
-    // The same with a set loaded before.
-    bool SetBitmaps(const PictureSet& set);
+    // The same with a set loaded before. A window that its owner places and
+    // sizes itself right after may leave the sizing to the first drawing.
+    enum class Sizing { Now, AtFirstDrawing };
+    bool SetBitmaps(const PictureSet& set, Sizing sizing = Sizing::Now);
     // The same from embedded bitmaps named by the base name (or the caption)
     // followed by the state letter.
     bool LoadBitmaps();
@@ -79,7 +81,8 @@ protected:
 private:
     bool LoadPictures(const std::string& base, bool fromFiles);
     HBITMAP PictureOf(PictureState state) const { return pictures_[state] ? pictures_[state]->Get() : nullptr; }
-    void TakePictureSize();
+    void TakePictureSize(Sizing sizing = Sizing::Now);
+    void SizeToPicture();
     void OnMouseMove(POINT client);
     // Draws the button as the platform's owner-drawn paint would, into any
     // context: its own paint's, or a parent's that draws it with itself.

@@ -107,7 +107,9 @@ SIZE CStaticEx::SizeToText() {
     SIZE size = {0, 0};
     if (!Handle() || !IsWindow(Handle())) return size;
     const std::string text = wingui::WindowText(Handle());
-    wingui::WindowDc dc(Handle());
+    // A memory context measures as the control's own would, without asking
+    // the platform for the window's drawing area.
+    wingui::MemoryDc dc(nullptr);
     wingui::SelectedObject font(dc.Dc(), GetFont());
     const menulayout::PixelSize block =
         menulayout::SizeOfTextBlock(std::string_view(text), [&](std::string_view line) {

@@ -61,6 +61,20 @@ TEST_F(PictureButton, TakesTheNormalPictureSize) {
     EXPECT_EQ(rect.bottom - rect.top, 40);
 }
 
+TEST_F(PictureButton, LeftUnsizedTakesThePictureSizeAtItsFirstDrawing) {
+    const CButtonEx::PictureSet set = CButtonEx::LoadPictureSet(MenuFixture("BtnU.bmp"), "", "", "", "");
+    ASSERT_TRUE(button.SetBitmaps(set, CButtonEx::Sizing::AtFirstDrawing));
+    EXPECT_EQ(button.GetBitmapWidth(), 200);
+    RECT rect;
+    GetWindowRect(control, &rect);
+    EXPECT_EQ(rect.right - rect.left, 50) << "not sized yet";
+    InvalidateRect(control, nullptr, TRUE);
+    UpdateWindow(control);
+    GetWindowRect(control, &rect);
+    EXPECT_EQ(rect.right - rect.left, 200);
+    EXPECT_EQ(rect.bottom - rect.top, 40);
+}
+
 TEST_F(PictureButton, WithoutANormalPictureOnlyTheCaptionShows) {
     EXPECT_FALSE(button.SetBitmaps(MenuFixture("missing.bmp"), MenuFixture("BtnD.bmp"), "", "", ""));
     EXPECT_FALSE(button.HasPicture(CButtonEx::kNormal));
