@@ -21,6 +21,8 @@ public:
 
     // The children drawn with the window; others keep painting themselves.
     void SetChildren(std::vector<HWND> children) { children_ = std::move(children); }
+    // Until children are chosen the window paints the ordinary way.
+    bool IsComposing() const { return !children_.empty(); }
     // Answers the window's WM_PAINT. The window must not clip its children.
     void Paint(HWND window, const PaintOwnPart& paintOwnPart);
     // True while Paint runs: a child that asks for what lies behind it

@@ -164,6 +164,7 @@ int main(int argc, char** argv) {
     const std::string player = disc.Path("Autorun.exe");
     const std::string bare = e2e::TestProgramDirectory() + "\\bare_window.exe";
     const std::string controlsDialog = e2e::TestProgramDirectory() + "\\controls_dialog.exe";
+    const std::string platformMessage = e2e::TestProgramDirectory() + "\\platform_message_box.exe";
     // The player's own start without a menu: a disc that shows one message box.
     e2e::FixtureDisc messageDisc;
     messageDisc.MakeComplete(menu_e2e::Settings({menu_e2e::MessageAction("Benchmark message", "Hello")}));
@@ -175,20 +176,23 @@ int main(int argc, char** argv) {
     TimeToPaintedWindow(bare, "", "Bare window");
     TimeToPaintedWindow(controlsDialog, "", "Controls dialog");
     TimeToPaintedWindow(messagePlayer, messageDisc.Root(), "Benchmark message");
+    TimeToPaintedWindow(platformMessage, "", "Benchmark message");
 
     TraceBlock trace;
-    std::vector<Run> menuRuns, bareRuns, messageRuns, dialogRuns;
+    std::vector<Run> menuRuns, bareRuns, messageRuns, dialogRuns, platformMessageRuns;
     for (int i = 0; i < rounds; ++i) {
         bareRuns.push_back(TimeToPaintedWindow(bare, "", "Bare window"));
         dialogRuns.push_back(TimeToPaintedWindow(controlsDialog, "", "Controls dialog"));
         menuRuns.push_back(TimeToPaintedWindow(player, disc.Root(), "Benchmark menu", &trace));
         messageRuns.push_back(TimeToPaintedWindow(messagePlayer, messageDisc.Root(), "Benchmark message"));
+        platformMessageRuns.push_back(TimeToPaintedWindow(platformMessage, "", "Benchmark message"));
     }
     auto neverShown = [](const std::vector<Run>& runs) {
         return std::any_of(runs.begin(), runs.end(), [](const Run& run) { return run.total < 0; });
     };
     const bool failed =
-        neverShown(menuRuns) || neverShown(bareRuns) || neverShown(messageRuns) || neverShown(dialogRuns);
+        neverShown(menuRuns) || neverShown(bareRuns) || neverShown(messageRuns) || neverShown(dialogRuns) ||
+        neverShown(platformMessageRuns);
     const double menu = Median(Totals(menuRuns));
     const double window = Median(Totals(bareRuns));
     const double message = Median(Totals(messageRuns));
@@ -197,10 +201,14 @@ int main(int argc, char** argv) {
     PrintFigures("menu visible and painted:", menuRuns);
     PrintFigures("player with one message box:", messageRuns);
     PrintFigures("menu's template, nothing drawn:", dialogRuns);
+    PrintFigures("platform's message box alone:", platformMessageRuns);
     std::printf("ratio menu / bare window: %.2f (goal at most 1.30)\n", window > 0 ? menu / window : 0.0);
     std::printf("ratio message box / bare window: %.2f (goal at most 1.10)\n", window > 0 ? message / window : 0.0);
     std::printf("ratio menu's template / bare window: %.2f (for reference: the window before the menu does anything)\n",
                 window > 0 ? Median(Totals(dialogRuns)) / window : 0.0);
+    std::printf("ratio platform's message box / bare window: %.2f (for reference: the same message box shown with "
+                "common controls and nothing else)\n",
+                window > 0 ? Median(Totals(platformMessageRuns)) / window : 0.0);
     PrintBreakdown(menuRuns);
     if (failed) std::printf("some starts never showed their window\n");
     return failed ? 1 : 0;

@@ -243,7 +243,6 @@ void CAutorunMenuDlg::ComposeChildren() {
                                   close_.Handle()};
     for (CButtonTxt& button : buttons_) children.push_back(button.Handle());
     composed_.SetChildren(std::move(children));
-    composing_ = true;
 }
 
 bool CAutorunMenuDlg::OnCommand(WORD id, WORD notifyCode, HWND control) {
@@ -266,11 +265,13 @@ bool CAutorunMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
         case WM_ERASEBKGND:
             // While composing, the window's own erase is left to its paint,
             // which draws the background with everything on it.
-            if (!composing_ || lParam) PaintBackground(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            if (!composed_.IsComposing() || lParam) {
+                PaintBackground(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            }
             result = TRUE;
             return true;
         case WM_PAINT:
-            if (!composing_) return false;
+            if (!composed_.IsComposing()) return false;
             composed_.Paint(Handle(), [this](HDC dc, const RECT& client) {
                 DrawBackground(dc, client);
                 wingui::MarkStartup(wingui::StartupStage::BackgroundPainted);

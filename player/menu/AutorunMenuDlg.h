@@ -97,7 +97,6 @@ private:
     SIZE cacheSize_ = {0, 0};
     // A standard menu paints its background and controls in one pass.
     wingui::ComposedPaint composed_;
-    bool composing_ = false;
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     menulayout::StandardMenuLayout layout_;
