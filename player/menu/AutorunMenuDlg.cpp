@@ -176,7 +176,6 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
         sounds = CButtonEx::LoadSounds(InFolder("\\AutoRun\\RollOver.wav"), InFolder("\\AutoRun\\BtnClick.wav"));
     }
     int shown = 0;
-    bool pictured[kButtonCount] = {};
     for (const auto& entry : menu.Buttons()) {
         CSettings* record = entry.get();
         if (shown == kButtonCount) break;
@@ -185,7 +184,7 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
         ApplyFont(button, menu.ButtonText);
         SetWindowTextA(button.Handle(), record->GetName().c_str());
         // Placed and sized in one step below, once the layout is known.
-        pictured[shown - 1] = button.SetBitmaps(pictures, CButtonEx::Sizing::AtFirstDrawing);
+        button.SetBitmaps(pictures, CButtonEx::Sizing::AtFirstDrawing);
         button.SetSounds(sounds);
     }
     in.buttonCount = shown;
@@ -212,15 +211,17 @@ BOOL CAutorunMenuDlg::BuildStandardMenu() {
     }
     ShowWindow(subtitle_.Handle(), layout_.subtitleVisible ? SW_SHOWNA : SW_HIDE);
     for (int i = 0; i < kButtonCount; ++i) {
+        CButtonTxt& button = buttons_[i];
         const bool used = i < shown;
-        const menulayout::PixelPoint at = used ? layout_.buttons[size_t(i)] : menulayout::PixelPoint{};
-        if (used && pictured[i]) {
-            PlaceControl(buttons_[i].Handle(),
-                         {at.x, at.y, buttons_[i].GetBitmapWidth(), buttons_[i].GetBitmapHeight()});
-        } else if (used) {
-            MoveControl(buttons_[i].Handle(), at);
+        if (used) {
+            const menulayout::PixelPoint at = layout_.buttons[size_t(i)];
+            if (button.HasPicture(CButtonEx::kNormal)) {
+                PlaceControl(button.Handle(), {at.x, at.y, button.GetBitmapWidth(), button.GetBitmapHeight()});
+            } else {
+                MoveControl(button.Handle(), at);
+            }
         }
-        buttons_[i].Show(used);
+        button.Show(used);
     }
     if (layout_.imageVisible) {
         const menulayout::FitFlags fit = menulayout::FitFlagsForImageStyle(menu.ImageBitmapStyle);
